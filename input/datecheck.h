@@ -1,0 +1,30 @@
+// The checks that the confirmation runs on the list texts before anything is
+// calculated.
+#pragma once
+
+#include <QDate>
+#include <QStringView>
+#include <optional>
+
+namespace velluna {
+
+inline constexpr int kCicloMin = 22;
+inline constexpr int kCicloMax = 45;
+
+// A day, month or year text is a calendar number only when it is a whole
+// number of ASCII digits, blanks around it allowed, small enough for an int.
+std::optional<int> calendarNumber(QStringView text);
+
+// The date that day, month and year texts denote, read day first, or nothing
+// when they form no calendar date (Gregorian, leap years included).
+std::optional<QDate> calendarDate(QStringView day, QStringView month, QStringView year);
+
+// Whether the three texts are an acceptable date of the last menstruation on
+// the given day: all filled in, a calendar date, in the current year or the
+// one before, and before today.
+bool lmpAccepted(QStringView day, QStringView month, QStringView year, QDate today);
+
+// Whether the cycle text's leading number lies in 22..45, both ends included.
+bool cycleAccepted(QStringView cycle);
+
+} // namespace velluna

@@ -1,0 +1,235 @@
+#include "controls.h"
+
+#include <QAbstractItemView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace velluna {
+
+namespace {
+
+// Controls that take the pointer keep it, whether they handle it or not.
+void takePointer(QWidget *w)
+{
+    w->setAttribute(Qt::WA_NoMousePropagation);
+    w->setMouseTracking(true);
+}
+
+bool isClick(const QMouseEvent *event, const QWidget *w)
+{
+    return event->button() == Qt::LeftButton && w->rect().contains(event->position().toPoint());
+}
+
+} // namespace
+
+QFont windowFont(int pixelSize, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+Label::Label(QWidget *parent, const layout::Geometry &g, const QString &caption, const QFont &font,
+             Qt::Alignment alignment)
+    : QLabel(parent)
+{
+    setGeometry(g.rect());
+    setFont(font);
+    setAlignment(alignment);
+    setWordWrap(true);
+    setTextFormat(Qt::PlainText);
+    setForeColor(palette().color(QPalette::ButtonText));
+    takePointer(this);
+    setCaption(caption);
+}
+
+void Label::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    QString shown = caption;
+    shown.replace(u'\r', u'\n');
+    setText(shown);
+}
+
+void Label::setForeColor(const QColor &color)
+{
+    if (color == m_foreColor)
+        return;
+    m_foreColor = color;
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, color);
+    setPalette(p);
+}
+
+void Label::setBackColor(const QColor &color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Label::setUnderline(bool on)
+{
+    if (on == underline())
+        return;
+    QFont f = font();
+    f.setUnderline(on);
+    setFont(f);
+}
+
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && isClick(event, this);
+    m_pressed = false;
+    if (click)
+        emit clicked();
+}
+
+void Label::mouseMoveEvent(QMouseEvent *)
+{
+    emit mouseMoved();
+}
+
+Shape::Shape(QWidget *parent, const layout::Geometry &g, std::optional<unsigned> fillBgr)
+    : QWidget(parent)
+{
+    setGeometry(g.rect());
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    if (fillBgr) {
+        m_fill = layout::bgr(*fillBgr);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+}
+
+void Shape::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (m_fill)
+        p.fillRect(rect(), *m_fill);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+Image::Image(QWidget *parent, const layout::Geometry &g)
+    : QWidget(parent)
+{
+    setGeometry(g.rect());
+    takePointer(this);
+}
+
+void Image::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void Image::paintEvent(QPaintEvent *)
+{
+    if (m_picture.isNull())
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(rect(), m_picture);
+}
+
+void Image::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void Image::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && isClick(event, this);
+    m_pressed = false;
+    if (click)
+        emit clicked();
+}
+
+void Image::mouseMoveEvent(QMouseEvent *)
+{
+    emit mouseMoved();
+}
+
+Panel::Panel(QWidget *parent, const layout::Geometry &g, const QColor &background)
+    : QFrame(parent)
+{
+    setGeometry(g.rect());
+    setFrameShape(QFrame::NoFrame);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, background);
+    setPalette(p);
+    setAutoFillBackground(true);
+    takePointer(this);
+}
+
+void Panel::mouseMoveEvent(QMouseEvent *)
+{
+    emit mouseMoved();
+}
+
+List::List(QWidget *parent, const layout::Geometry &g)
+    : QComboBox(parent)
+{
+    setGeometry(g.rect());
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setMaxVisibleItems(12);
+    takePointer(this);
+    takePointer(lineEdit());
+    lineEdit()->installEventFilter(this);
+}
+
+void List::selectItem(int index)
+{
+    setCurrentIndex(index);
+    setEditText(itemText(index));
+}
+
+void List::focusInEvent(QFocusEvent *event)
+{
+    QComboBox::focusInEvent(event);
+    emit gotFocus();
+}
+
+namespace {
+bool isEnter(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent *>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+} // namespace
+
+void List::keyPressEvent(QKeyEvent *event)
+{
+    if (isEnter(event) && !view()->isVisible()) {
+        emit enterPressed();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+bool List::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lineEdit() && isEnter(event) && !view()->isVisible()) {
+        emit enterPressed();
+        return true;
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+} // namespace velluna

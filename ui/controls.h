@@ -1,0 +1,134 @@
+// The kinds of control the window is made of, each on the matching Qt
+// widget. Every control that takes the pointer keeps its movements to
+// itself: nothing it does not handle reaches its container.
+#pragma once
+
+#include "layout.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+
+namespace velluna {
+
+QFont windowFont(int pixelSize = layout::kFontSmall, bool bold = false);
+
+// A text label. Its caption may join paragraphs with carriage returns; the
+// caption keeps them and the label shows each as a line break.
+class Label : public QLabel
+{
+    Q_OBJECT
+
+public:
+    Label(QWidget *parent, const layout::Geometry &g, const QString &caption, const QFont &font,
+          Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+
+    QColor foreColor() const { return m_foreColor; }
+    void setForeColor(const QColor &color);
+    void setBackColor(const QColor &color); // makes the label opaque
+    bool underline() const { return font().underline(); }
+    void setUnderline(bool on);
+
+signals:
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    QString m_caption;
+    QColor m_foreColor;
+    bool m_pressed = false;
+};
+
+// A rectangle with a one-pixel outline, filled or not. Shapes never take
+// the pointer: it passes to whatever lies behind them.
+class Shape : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Shape(QWidget *parent, const layout::Geometry &g, std::optional<unsigned> fillBgr);
+    std::optional<QColor> fill() const { return m_fill; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    std::optional<QColor> m_fill;
+};
+
+// A picture stretched to the control's rectangle.
+class Image : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Image(QWidget *parent, const layout::Geometry &g);
+    bool hasPicture() const { return !m_picture.isNull(); }
+    QPixmap picture() const { return m_picture; }
+    void setPicture(const QPixmap &picture);
+    // Which resource the picture came from, 0 for none: what tests and the
+    // accessibility layer can tell apart without comparing pixels.
+    QString pictureId() const { return m_pictureId; }
+    void setPictureId(const QString &id) { m_pictureId = id; }
+
+signals:
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    QPixmap m_picture;
+    QString m_pictureId;
+    bool m_pressed = false;
+};
+
+// A borderless panel that holds other controls.
+class Panel : public QFrame
+{
+    Q_OBJECT
+
+public:
+    Panel(QWidget *parent, const layout::Geometry &g, const QColor &background);
+
+signals:
+    void mouseMoved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+};
+
+// An editable drop-down list. Typed text is never added as an item, nothing
+// is completed behind the user's back, and Enter asks for confirmation.
+class List : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    List(QWidget *parent, const layout::Geometry &g);
+    void selectItem(int index); // shows the item's text, as a pick does
+
+signals:
+    void gotFocus();
+    void enterPressed();
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+} // namespace velluna

@@ -1,0 +1,287 @@
+// The window: its controls, start-up and the heights that show and hide
+// whole bands of it.
+#include "form1.h"
+
+#include "calc/progress.h"
+#include "input/lists.h"
+#include "resources.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace velluna {
+
+using namespace layout;
+
+namespace {
+
+// Controls that name no text colour draw in the button-text colour; these
+// system colours stand for the platform's own.
+QColor windowTextColor()
+{
+    return QPalette().color(QPalette::WindowText);
+}
+
+} // namespace
+
+Form1::Form1(Clock &clock, QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::WindowStaysOnTopHint)
+    , m_clock(clock)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Velluna    ----Zebo"));
+    setWindowIcon(res::icon());
+    setFont(windowFont());
+    QPalette p = palette();
+    p.setColor(QPalette::Window, bgr(kWhite));
+    setPalette(p);
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+
+    createControls();
+    connectEvents();
+    Form_Load();
+
+    // Centred on the screen when first shown, at the start-up size.
+    const QRect screenRect = screen()->geometry();
+    move(screenRect.x() + (screenRect.width() - px(kWindowWidth)) / 2,
+         screenRect.y() + (screenRect.height() - px(kHeightStrip)) / 2);
+}
+
+void Form1::createControls()
+{
+    const QFont regular = windowFont();
+    const QFont bold = windowFont(kFontSmall, true);
+    const QFont boldMedium = windowFont(kFontMedium, true);
+    const QFont boldLarge = windowFont(kFontLarge, true);
+    const auto name = [](QObject *o, const char *n) { o->setObjectName(QLatin1String(n)); };
+
+    // Labels, shapes and images of the window, created back to front so
+    // each lies over the ones before it.
+    Shape5 = new Shape(this, layout::Shape5, kPaleLavender);
+    Shape2 = new Shape(this, layout::Shape2, kPaleCyan);
+    Label1 = new Label(this, layout::Label1, {}, regular);
+    Label2 = new Label(this, layout::Label2, {}, bold);
+    Label2->setForeColor(windowTextColor());
+    Label2->setBackColor(bgr(kLightCyan));
+    Label3 = new Label(this, layout::Label3, {}, regular);
+    Merror = new Shape(this, layout::Merror, kRed);
+    errore = new Label(this, layout::errore, QStringLiteral("Controllare la Data Inserita!"), boldMedium);
+    errore->setForeColor(bgr(kYellowText));
+    T1 = new Shape(this, layout::T1, kCyan);
+    T1b = new Label(this, layout::T1b, QStringLiteral("Probabile Parto"), boldMedium);
+    Shape1 = new Shape(this, layout::Shape1, kLightOrange);
+    Settimana = new Label(this, layout::Settimana, {}, bold);
+    Shape4 = new Shape(this, layout::Shape4, kLightBlue);
+    Label7 = new Label(this, layout::Label7, {}, bold);
+    Posiz = new Label(this, layout::Posiz, {}, regular);
+    Shape3 = new Shape(this, layout::Shape3, kGreen);
+    Label5 = new Label(this, layout::Label5, QStringLiteral("Consigli Medici"), boldMedium);
+    Shape6 = new Shape(this, layout::Shape6, kLightGreen);
+    Consigli = new Label(this, layout::Consigli, QStringLiteral("Label6"), regular);
+    Shape7 = new Shape(this, layout::Shape7, kSalmon);
+    Shape8 = new Shape(this, layout::Shape8, kLightPink);
+    Trimestre = new Label(this, layout::Trimestre, QStringLiteral("Label6"), boldMedium);
+    note = new Label(this, layout::note, QStringLiteral("Label6"), regular, Qt::AlignLeft | Qt::AlignTop);
+    Image1 = new Image(this, layout::Image1);
+    statoper = new Image(this, layout::statoper);
+    Shape12 = new Shape(this, layout::Shape12, std::nullopt);
+    mascheraS = new Shape(this, layout::mascheraS, kBlack);
+    Perce = new Label(this, layout::Perce, QStringLiteral("0%"), boldLarge);
+    Perce->setForeColor(bgr(kYellowText));
+
+    // Child windows always lie in front of the window's own labels and
+    // shapes.
+    Frame1 = new Panel(this, layout::Frame1, bgr(kWhite));
+    Shape10 = new Shape(Frame1, layout::Shape10, kBlack);
+    Shape9 = new Shape(Frame1, layout::Shape9, kLightYellow);
+    Label4 = new Label(Frame1, layout::Label4, QStringLiteral("Ultima Mestruazione"), bold);
+    Label4->setForeColor(windowTextColor());
+    Label4->setBackColor(palette().color(QPalette::Base));
+    OK = new Label(Frame1, layout::OK, QStringLiteral("Conferma"), bold);
+    Giorn = new List(Frame1, layout::Giorn);
+    Mes = new List(Frame1, layout::Mes);
+    Ann = new List(Frame1, layout::Ann);
+    mestra = new Panel(Frame1, layout::mestra, QPalette().color(QPalette::HighlightedText));
+    Label6 = new Label(mestra, layout::Label6, QStringLiteral("Lunghezza Media Ciclo"), bold);
+    Label6->setBackColor(bgr(kWhite));
+    Ciclo = new List(mestra, layout::Ciclo);
+    Ciclo->setEditText(QStringLiteral("Combo1"));
+    mestra->hide();
+
+    Command1 = new QPushButton(QStringLiteral("Command1"), this);
+    Command1->setGeometry(layout::Command1.rect());
+    Command1->setAttribute(Qt::WA_NoMousePropagation);
+    Command1->hide();
+    Text1 = new QLineEdit(QStringLiteral("Text1"), this);
+    Text1->setGeometry(layout::Text1.rect());
+    Text1->setAttribute(Qt::WA_NoMousePropagation);
+
+    Info = new Panel(this, layout::Info, bgr(kPaleLavender));
+    Image3 = new Image(Info, layout::Image3);
+    TESTO = new Label(Info, layout::TESTO, {}, regular, Qt::AlignLeft | Qt::AlignTop);
+    Timer1 = new QTimer(Info);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(5);
+    Info->hide();
+
+    imgG = new Panel(this, layout::imgG, QPalette().color(QPalette::Button));
+    Image2 = new Image(imgG, layout::Image2);
+    Shape11 = new Shape(imgG, layout::Shape11, std::nullopt);
+    imgG->hide();
+
+    for (QWidget *hidden : {static_cast<QWidget *>(T1b), static_cast<QWidget *>(T1),
+                            static_cast<QWidget *>(errore), static_cast<QWidget *>(Merror)})
+        hidden->hide();
+
+    // Object names let tests and assistive tools find every control.
+    name(imgG, "imgG"), name(Info, "Info"), name(Text1, "Text1"), name(Command1, "Command1");
+    name(Frame1, "Frame1"), name(mestra, "mestra"), name(Ann, "Ann"), name(Mes, "Mes");
+    name(Giorn, "Giorn"), name(Ciclo, "Ciclo"), name(Perce, "Perce"), name(mascheraS, "mascheraS");
+    name(Shape12, "Shape12"), name(statoper, "statoper"), name(Image1, "Image1"), name(note, "note");
+    name(Trimestre, "Trimestre"), name(Shape8, "Shape8"), name(Shape7, "Shape7");
+    name(Consigli, "Consigli"), name(Shape6, "Shape6"), name(Label5, "Label5"), name(Shape3, "Shape3");
+    name(Posiz, "Posiz"), name(Label7, "Label7"), name(Shape4, "Shape4"), name(Settimana, "Settimana");
+    name(Shape1, "Shape1"), name(T1b, "T1b"), name(T1, "T1"), name(errore, "errore");
+    name(Merror, "Merror"), name(Label3, "Label3"), name(Label2, "Label2"), name(Label1, "Label1");
+    name(Shape2, "Shape2"), name(Shape5, "Shape5"), name(OK, "OK"), name(Label4, "Label4");
+    name(Shape9, "Shape9"), name(Shape10, "Shape10"), name(Label6, "Label6"), name(Shape11, "Shape11");
+    name(Image2, "Image2"), name(Image3, "Image3"), name(TESTO, "TESTO"), name(Timer1, "Timer1");
+
+    // Only the lists and the hidden text box take the keyboard focus; Tab
+    // runs day, month, year, cycle, then the text box.
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (!qobject_cast<QComboBox *>(w) && w != Text1 && w->parentWidget() != Giorn && w->parentWidget() != Mes
+            && w->parentWidget() != Ann && w->parentWidget() != Ciclo)
+            w->setFocusPolicy(Qt::NoFocus);
+    }
+    setTabOrder(Giorn, Mes);
+    setTabOrder(Mes, Ann);
+    setTabOrder(Ann, Ciclo);
+    setTabOrder(Ciclo, Text1);
+
+    Giorn->setAccessibleName(QStringLiteral("Giorno"));
+    Mes->setAccessibleName(QStringLiteral("Mese"));
+    Ann->setAccessibleName(QStringLiteral("Anno"));
+    Ciclo->setAccessibleName(QStringLiteral("Lunghezza media del ciclo"));
+    OK->setAccessibleName(QStringLiteral("Conferma"));
+}
+
+void Form1::connectEvents()
+{
+    connect(OK, &Label::clicked, this, &Form1::OK_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Mes, &QComboBox::activated, this, &Form1::Mes_Click);
+    connect(Giorn, &List::gotFocus, this, &Form1::Giorn_GotFocus);
+    connect(Mes, &List::gotFocus, this, &Form1::Mes_GotFocus);
+    connect(Ann, &List::gotFocus, this, &Form1::Ann_GotFocus);
+    for (List *list : {Giorn, Mes, Ann, Ciclo})
+        connect(list, &List::enterPressed, this, &Form1::OK_Click);
+
+    connect(Frame1, &Panel::mouseMoved, this, &Form1::Frame1_MouseMove);
+    connect(Label4, &Label::mouseMoved, this, &Form1::Label4_MouseMove);
+    connect(OK, &Label::mouseMoved, this, &Form1::OK_MouseMove);
+    connect(Image1, &Image::mouseMoved, this, &Form1::Image1_MouseMove);
+    connect(note, &Label::mouseMoved, this, &Form1::note_MouseMove);
+    connect(Perce, &Label::mouseMoved, this, &Form1::Perce_MouseMove);
+
+    connect(Posiz, &Label::clicked, this, &Form1::Posiz_Click);
+    connect(TESTO, &Label::clicked, this, &Form1::TESTO_Click);
+    connect(Image3, &Image::clicked, this, &Form1::Image3_Click);
+    connect(Posiz, &Label::mouseMoved, this, &Form1::Posiz_MouseMove);
+    connect(TESTO, &Label::mouseMoved, this, &Form1::TESTO_MouseMove);
+    connect(Image3, &Image::mouseMoved, this, &Form1::Image3_MouseMove);
+
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    Timer1->start();
+}
+
+int Form1::topTwips() const
+{
+    return pos().y() * kTwipsPerPixel;
+}
+
+void Form1::setHeightTwips(int twips)
+{
+    m_heightTwips = twips;
+    setFixedHeight(px(twips - kFrameHeight));
+}
+
+void Form1::recentre()
+{
+    const float screenTwips = static_cast<float>(screen()->geometry().height() * kTwipsPerPixel);
+    const float top = (screenTwips - static_cast<float>(m_heightTwips)) / 2.0f;
+    move(pos().x(), screen()->geometry().y() + px(top));
+}
+
+void Form1::Form_Load()
+{
+    GiorniPassati = 1;
+    GiorniTotali = 1;
+    // Staying above other windows is the WindowStaysOnTopHint given at
+    // construction, in force for the window's whole life.
+    statoper->setPicture(res::bitmap(QStringLiteral("LINEA")));
+    statoper->setPictureId(QStringLiteral("LINEA"));
+    PassoPerc = kPassoPerc;
+    mascheraS->move(px(0 * PassoPerc), mascheraS->y());
+
+    Ciclo->clear();
+    Ciclo->addItems(cycleItems());
+    Ciclo->setEditText(QStringLiteral("28"));
+
+    setHeightTwips(kHeightStrip);
+    setFixedWidth(px(kWindowWidth - kFrameWidth));
+
+    const QDate today = m_clock.today();
+    Mes->addItems(monthItems());
+    Ann->addItems(yearItems(today.year()));
+    // Picking a month from code is a pick like the user's.
+    Mes->selectItem(today.month() - 1);
+    Mes_Click();
+    Ann->selectItem(1);
+    PGiorni();
+    Giorn->selectItem(today.day() - 1);
+    DataUM = listDate();
+}
+
+QString Form1::listDate() const
+{
+    return Giorn->currentText() + u'/' + Mes->currentText() + u'/' + Ann->currentText();
+}
+
+void Form1::Giorn_GotFocus()
+{
+    setHeightTwips(kHeightStrip);
+}
+
+void Form1::Mes_GotFocus()
+{
+    setHeightTwips(kHeightStrip);
+}
+
+void Form1::Ann_GotFocus()
+{
+    setHeightTwips(kHeightStrip);
+}
+
+void Form1::Frame1_MouseMove()
+{
+    setHeightTwips(kHeightStripHover);
+    recentre();
+}
+
+void Form1::Label4_MouseMove()
+{
+    setHeightTwips(kHeightStripHover);
+    recentre();
+}
+
+void Form1::mouseMoveEvent(QMouseEvent *)
+{
+    Form_MouseMove();
+}
+
+} // namespace velluna

@@ -1,0 +1,145 @@
+// The program's one window. It owns every control and the pregnancy state
+// for its whole life and turns events into calls of the calculation core.
+#pragma once
+
+#include "calc/clock.h"
+#include "controls.h"
+
+#include <QDate>
+#include <QVariant>
+#include <QWidget>
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace velluna {
+
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(Clock &clock, QWidget *parent = nullptr);
+
+    // The window's outer height and top edge in twips, as last set.
+    int heightTwips() const { return m_heightTwips; }
+    int topTwips() const;
+
+    // The pregnancy state. Unset values count as 0.
+    QVariant DataUM;        // the date as text, then the adjusted date
+    double DiffCiclo = 0;   // cycle length minus 28, in whole days
+    int GiorniTotali = 0;   // length of the pregnancy in days
+    int GiorniPassati = 0;  // days from the adjusted date to today
+    double PassoPerc = 0;   // twips of progress bar per percent
+    QString DataLunga;      // the last long date written
+    int MeseCorrente = 0;   // month of pregnancy, 9 at most
+    int Lampeggio = 0;      // 1 once the week label blinks too
+    int Conta = 0;          // blink phase 0..199
+    int Fase = 0;           // 0 waiting for the date, 1 for the cycle
+    std::array<int, 13> GiorniMese{};
+
+    // Child windows.
+    Panel *imgG;
+    Panel *Info;
+    QLineEdit *Text1;
+    QPushButton *Command1;
+    Panel *Frame1;
+    Panel *mestra;
+    List *Ann;
+    List *Mes;
+    List *Giorn;
+    List *Ciclo;
+    // Labels, shapes and images.
+    Label *Perce;
+    Shape *mascheraS;
+    Shape *Shape12;
+    Image *statoper;
+    Image *Image1;
+    Label *note;
+    Label *Trimestre;
+    Shape *Shape8;
+    Shape *Shape7;
+    Label *Consigli;
+    Shape *Shape6;
+    Label *Label5;
+    Shape *Shape3;
+    Label *Posiz;
+    Label *Label7;
+    Shape *Shape4;
+    Label *Settimana;
+    Shape *Shape1;
+    Label *T1b;
+    Shape *T1;
+    Label *errore;
+    Shape *Merror;
+    Label *Label3;
+    Label *Label2;
+    Label *Label1;
+    Shape *Shape2;
+    Shape *Shape5;
+    Label *OK;
+    Label *Label4;
+    Shape *Shape9;
+    Shape *Shape10;
+    Label *Label6;
+    Shape *Shape11;
+    Image *Image2;
+    Image *Image3;
+    Label *TESTO;
+    QTimer *Timer1;
+
+    // Start-up and sizing.
+    void Form_Load();
+    void Giorn_GotFocus();
+    void Mes_GotFocus();
+    void Ann_GotFocus();
+    void Frame1_MouseMove();
+    void Label4_MouseMove();
+
+    // Entry lists and confirmation.
+    void PGiorni();
+    void Mes_Click();
+    void OK_Click();
+    void Command1_Click();
+    void MostraErrore(const QString &message);
+    void Pausa(double seconds);
+
+    // Calculation.
+    void Elabora();
+    void DividiG(const QDate &date);
+    void Calcolo(QDate &M);
+    void AggiornaProgresso();
+
+    // Month detail page.
+    void Posiz_Click();
+    void TESTO_Click();
+    void Image3_Click();
+    void Posiz_MouseMove();
+    void TESTO_MouseMove();
+    void Image3_MouseMove();
+
+    // Pointer and blink.
+    void OK_MouseMove();
+    void Form_MouseMove();
+    void Image1_MouseMove();
+    void note_MouseMove();
+    void Perce_MouseMove();
+    void Timer1_Timer();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void createControls();
+    void connectEvents();
+    void setHeightTwips(int twips);
+    void recentre();
+    QString listDate() const;
+
+    Clock &m_clock;
+    int m_heightTwips = 0;
+};
+
+} // namespace velluna

@@ -1,0 +1,63 @@
+// What the pointer alone does, and the blink.
+#include "form1.h"
+
+#include "resources.h"
+
+namespace velluna {
+
+using namespace layout;
+
+void Form1::OK_MouseMove()
+{
+    OK->setCursor(res::cursor(101));
+    OK->setForeColor(bgr(kLinkBlue));
+    OK->setUnderline(true);
+}
+
+void Form1::Form_MouseMove()
+{
+    OK->setForeColor(bgr(kBlack));
+    OK->setUnderline(false);
+}
+
+void Form1::Image1_MouseMove()
+{
+    Image1->setCursor(res::cursor(101));
+    if (!Image1->hasPicture())
+        return;
+    if (MeseCorrente > 0 && MeseCorrente < 10) {
+        Image2->setPicture(res::bitmap(MeseCorrente));
+        Image2->setPictureId(QString::number(MeseCorrente));
+    }
+    imgG->show();
+}
+
+void Form1::note_MouseMove()
+{
+    imgG->hide();
+}
+
+void Form1::Perce_MouseMove()
+{
+    Perce->setCursor(res::cursor(102));
+}
+
+void Form1::Timer1_Timer()
+{
+    // Two ticks in every 200 touch a colour; the rest only count.
+    if (Conta == 100) {
+        Posiz->setForeColor(bgr(kRed));
+        if (Lampeggio == 1)
+            Settimana->setForeColor(bgr(kYellowText));
+    }
+    if (Conta == 0) {
+        Posiz->setForeColor(bgr(kBlack));
+        if (Lampeggio == 1)
+            Settimana->setForeColor(bgr(kBlack));
+    }
+    ++Conta;
+    if (Conta == 200)
+        Conta = 0;
+}
+
+} // namespace velluna

@@ -1,0 +1,15 @@
+#include "calc/clock.h"
+#include "ui/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velluna"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    velluna::SystemClock clock;
+    velluna::Form1 window(clock);
+    window.show();
+    return QApplication::exec();
+}
