@@ -5,6 +5,7 @@
 #include "calc/progress.h"
 #include "input/lists.h"
 #include "resources.h"
+#include "taskbar.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,7 +28,7 @@ QColor windowTextColor()
 } // namespace
 
 Form1::Form1(Clock &clock, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::WindowStaysOnTopHint)
     , m_clock(clock)
 {
@@ -49,6 +50,7 @@ Form1::Form1(Clock &clock, QWidget *parent)
     const QRect screenRect = screen()->geometry();
     move(screenRect.x() + (screenRect.width() - px(kWindowWidth)) / 2,
          screenRect.y() + (screenRect.height() - px(kHeightStrip)) / 2);
+    keepOffTaskbar(this);
 }
 
 void Form1::createControls()
