@@ -1,0 +1,117 @@
+// The month detail viewer's description of the baby's development in each
+// month of pregnancy, and the attribution that closes it. Every paragraph is
+// one line: the viewer puts the line breaks between paragraphs itself.
+#include "texts.h"
+
+#include <iterator>
+
+namespace velluna::content {
+
+namespace {
+
+struct MonthParagraph
+{
+    int month;
+    const char16_t *text;
+};
+
+// In reading order, month after month.
+const MonthParagraph kMonthParagraphs[] = {
+    {1, u"A quattro settimane dal concepimento il cuore e lo stomaco del tuo bambino sono già abbozzati: comincia "
+        u"la formazione di tutti gli organi."},
+    {1, u"Le braccia e le gambe non sono ancora distinguibili: per ora sono soltanto piccole gemme ai lati del "
+        u"corpo."},
+    {1, u"Si forma il sistema nervoso centrale."},
+    {1, u"Cominciano ad abbozzarsi gli organi di senso, ma per ora il tuo bambino non ha ancora né la bocca né gli "
+        u"occhi veri e propri."},
+    {1, u"L'embrione galleggia in una piccola cavità piena di liquido amniotico ed è unito a te dal cordone "
+        u"ombelicale, che si sta formando proprio in queste settimane."},
+    {1, u"Alla fine del primo mese è lungo soltanto pochi millimetri."},
+
+    {2, u"Il cervello e gli organi interni crescono rapidamente. Si forma la colonna vertebrale, che proteggerà il "
+        u"midollo spinale; i reni cominciano a svilupparsi; braccia e gambe si allungano e compaiono le dita e i "
+        u"primi muscoli. Il cuore, che batte già, si divide in due metà, destra e sinistra."},
+    {2, u"Si formano il nervo ottico, la lingua, le orecchie e il naso, anche se il tuo bambino non può ancora né "
+        u"sentire né vedere."},
+    {2, u"Fa i primi movimenti e all'ecografia si può vedere battere il suo cuore."},
+    {2, u"Alla fine del secondo mese è lungo circa 3 centimetri e pesa solo qualche grammo."},
+
+    {3, u"In questo mese il suo volume triplica. Il sistema nervoso si sviluppa e i nervi raggiungono i muscoli; "
+        u"lo scheletro, ancora di cartilagine, comincia a trasformarsi in osso e si formano le articolazioni di "
+        u"spalle, gomiti, polsi e ginocchia. Ormai non si parla più di embrione ma di feto: il tuo bambino ha già "
+        u"formato tutti i suoi organi principali."},
+    {3, u"Il viso prende forma: si delineano le narici e le labbra, si forma la bocca e le palpebre crescono fino "
+        u"a coprire gli occhi, che resteranno chiusi per alcuni mesi."},
+    {3, u"Si muove sempre di più, apre e chiude le mani e compare già il riflesso di suzione."},
+    {3, u"Alla fine del terzo mese, verso la tredicesima settimana, è lungo circa 10 cm e pesa 20-25 g."},
+
+    {4, u"I polmoni si sviluppano ma non respirano ancora: l'ossigeno gli arriva attraverso la placenta e il "
+        u"cordone ombelicale. Si forma l'appendice e il corpo si copre di una peluria sottile, la lanugine."},
+    {4, u"L'orecchio è quasi completo e le retine cominciano a percepire la luce, ma non può ancora vedere."},
+    {4, u"Muove i muscoli del viso: aggrotta la fronte e fa smorfie."},
+    {4, u"Alla fine del quarto mese, verso la diciassettesima settimana, è lungo circa 18 cm e pesa 150 g."},
+
+    {5, u"Le cellule nervose sono quasi tutte formate e i muscoli si rafforzano. All'ecografia si può vedere il "
+        u"sesso del tuo bambino. Sui polpastrelli sono comparse le impronte digitali, sulla testa spuntano i primi "
+        u"capelli e la pelle si ricopre di vernice caseosa, una sostanza grassa e biancastra che la protegge dal "
+        u"liquido amniotico in cui è immerso."},
+    {5, u"Spuntano le ciglia e le sopracciglia e si forma l'iride, la parte colorata dell'occhio."},
+    {5, u"Si succhia il pollice, dorme a lungo, anche 16-20 ore al giorno, e ogni tanto sbadiglia, proprio come "
+        u"farà dopo la nascita."},
+    {5, u"Alla fine del quinto mese, verso la ventiduesima settimana, è lungo circa 28 cm e pesa 450 g."},
+
+    {6, u"Gli organi sessuali sono completi e sotto le gengive ci sono già le gemme dei denti. Crescono le unghie, "
+        u"i nervi maturano e si forma il primo strato di grasso sotto la pelle."},
+    {6, u"Sente i suoni e reagisce se accarezzi la pancia."},
+    {6, u"Si muove di più, si gira spesso e fa già la pipì nel liquido amniotico."},
+    {6, u"Alla fine del sesto mese, verso la ventiseiesima settimana, supera i 30 cm e pesa circa 700 g."},
+
+    {7, u"Fa movimenti respiratori regolari, anche se nei polmoni non c'è ancora aria, e il suo sistema nervoso "
+        u"comincia a maturare."},
+    {7, u"Apre gli occhi per la prima volta e percepisce la luce che filtra attraverso la pancia."},
+    {7, u"Fa capriole nel liquido amniotico."},
+    {7, u"Alla fine del settimo mese, verso la trentesima settimana, è lungo circa 40 cm e pesa 1,3 kg."},
+
+    {8, u"La corteccia cerebrale si sviluppa, si ritiene che possa già avvertire il dolore e le sue unghie sono "
+        u"complete."},
+    {8, u"Ormai sente bene i suoni e sussulta quando arriva un rumore forte e improvviso."},
+    {8, u"Inghiotte il liquido amniotico: così sviluppa il gusto e allena l'apparato digerente, mentre i reni, che "
+        u"funzionano già, filtrano ciò che beve e lo rimettono in circolo con la pipì."},
+    {8, u"Alla fine dell'ottavo mese, verso la trentaquattresima settimana, è lungo circa 45 cm e pesa 2,1 kg."},
+
+    {9, u"Il cervello continua a crescere e a maturare rapidamente. Sotto la pelle si accumula il grasso che lo "
+        u"terrà al caldo dopo la nascita e il tuo bambino diventa più paffuto, mentre la pelle si distende e perde "
+        u"gran parte della lanugine. I polmoni sono ormai pronti a respirare aria. Nella maggior parte dei casi si "
+        u"sistema a testa in giù, verso il bacino, pronto per la nascita."},
+    {9, u"I suoi sensi sono pronti per la nascita: sente, distingue la luce, percepisce il tocco e il gusto."},
+    {9, u"Ha sempre meno spazio, ma i suoi calci si sentono bene."},
+    {9, u"Alla fine del nono mese è lungo circa 50 cm e pesa 3-3,5 kg."},
+};
+
+static_assert(std::size(kMonthParagraphs) == 38, "six paragraphs for month 1, four for each later month");
+
+} // namespace
+
+QStringList monthParagraphs(int month)
+{
+    QStringList paragraphs;
+    for (const MonthParagraph &paragraph : kMonthParagraphs) {
+        if (paragraph.month == month)
+            paragraphs.append(QString::fromUtf16(paragraph.text));
+    }
+    return paragraphs;
+}
+
+QString attributionLeadIn()
+{
+    return QStringLiteral("Per saperne di più:");
+}
+
+// The public-health portal of the Istituto Superiore di Sanità. Month 1
+// indents it by sixteen spaces in a narrow label, so it has to stay short.
+QString attributionWebsite()
+{
+    return QStringLiteral("www.issalute.it");
+}
+
+} // namespace velluna::content

@@ -1,0 +1,139 @@
+// Development texts for weeks 4 to 40 of pregnancy, counted from the first
+// day of the last menstruation. Each one is shown as the tooltip of the week
+// label, so it stays a single short paragraph addressed to the mother.
+#include "texts.h"
+
+#include <iterator>
+
+namespace velluna::content {
+
+namespace {
+
+constexpr int kFirstWeek = 4;
+constexpr int kLastWeek = 40;
+
+const char16_t *const kWeekTexts[] = {
+    // 4
+    u"Nel collo dell'utero si sta formando il tappo mucoso, una barriera che protegge il tuo bambino.",
+    // 5
+    u"Il progesterone mantiene salda e nutrita la mucosa dell'utero, dove il tuo bambino si è annidato.",
+    // 6
+    u"Il tuo bambino è ancora troppo piccolo perché la pancia si noti dall'esterno. Con un'ecografia interna, cioè "
+    u"transvaginale, in queste settimane spesso si vede già battere il suo piccolo cuore: chiedi al ginecologo "
+    u"qual è il momento giusto per farla.",
+    // 7
+    u"L'embrione assume una forma umana: si abbozzano testa, braccia e gambe.",
+    // 8
+    u"L'embrione sta per diventare un piccolo feto.",
+    // 9
+    u"La piccola coda è scomparsa e in poche settimane le sue dimensioni sono triplicate. La placenta cresce e si "
+    u"fa spazio nell'utero.",
+    // 10
+    u"Sui polpastrelli del tuo bambino cominciano a formarsi le impronte digitali e si sviluppano i muscoli del "
+    u"viso. Per l'ecografia, chiedi se è meglio arrivare con la vescica piena.",
+    // 11
+    u"I suoi organi hanno già cominciato a funzionare ed è grande più o meno come un mandarino. Il rischio di "
+    u"aborto spontaneo ora si riduce molto. Un detto popolare vuole che la pancia a punta annunci un maschio: è "
+    u"solo una credenza!",
+    // 12
+    u"Il primo trimestre sta per finire: il tuo bambino è grande come un piccolo limone e la placenta è quasi del "
+    u"tutto formata.",
+    // 13
+    u"I genitali esterni del tuo bambino sono formati, anche se all'ecografia non è ancora sempre facile "
+    u"distinguerli. L'utero cresce e ora puoi sentirlo con la mano, appena sopra il pube.",
+    // 14
+    u"Ora è grande più o meno come una pera e i piccoli muscoli del viso gli permettono già di cambiare "
+    u"espressione.",
+    // 15
+    u"Il suo udito si sviluppa: presto potrà percepire la tua voce, il battito del tuo cuore e i rumori del tuo "
+    u"stomaco.",
+    // 16
+    u"In queste settimane il tuo bambino cresce molto in fretta. Se fai un'ecografia, potrai vedere il profilo del "
+    u"suo viso e i suoi movimenti: scalcia, si stira, si gira e apre le manine, anche se tu non lo senti ancora.",
+    // 17
+    u"La placenta è ormai grande quanto il tuo bambino, che si esercita con i primi movimenti respiratori, anche "
+    u"se nei polmoni non c'è ancora aria.",
+    // 18
+    u"Quando sei sdraiata e tranquilla, potresti avvertire i suoi primi movimenti, come un lieve sfarfallio. Si "
+    u"avvicina l'ecografia morfologica, che controlla il suo sviluppo e spesso mostra anche il sesso.",
+    // 19
+    u"Il tuo bambino reagisce ai suoni, al tocco e alla luce: se appoggi la mano sulla pancia o se la illumina una "
+    u"luce forte, potrebbe muoversi. Parlagli spesso: sta cominciando a conoscerti.",
+    // 20
+    u"Con lo stetoscopio ostetrico, un semplice tubo appoggiato alla pancia, l'ostetrica può cominciare ad "
+    u"ascoltare il battito del suo cuore. La crescita in lunghezza ora rallenta, mentre il peso aumenterà sempre "
+    u"di più.",
+    // 21
+    u"Il cervello del tuo bambino cresce rapidamente in queste settimane e alcuni studiosi pensano che già ora "
+    u"possa iniziare a formarsi la memoria. Ascolta musica rilassante: fa bene a te e, forse, anche a lui.",
+    // 22
+    u"Ora è lungo più o meno come una banana, dalla testa ai piedi. Si muove spesso e reagisce ai rumori forti con "
+    u"un sussulto o con qualche calcetto: se lo senti agitarsi, forse ha sentito anche lui quel rumore.",
+    // 23
+    u"Appoggiando l'orecchio sulla tua pancia, il tuo compagno può sentire i movimenti del bambino e, a volte, "
+    u"perfino il suo cuore. Vivi questi mesi con serenità: una mamma felice fa bene anche a lui.",
+    // 24
+    u"Da ora il tuo bambino è considerato vitale: se nascesse molto prima del termine, le cure di una terapia "
+    u"intensiva neonatale gli darebbero la possibilità di farcela.",
+    // 25
+    u"Prova a cantargli ogni sera la stessa ninna nanna: dopo la nascita potrebbe riconoscerla e calmarsi "
+    u"ascoltandola. La tua voce è quella che sente meglio, perché gli arriva anche dall'interno del tuo corpo.",
+    // 26
+    u"Si dice che la musica classica favorisca le capacità spaziali del bambino. Gli studi non lo confermano, ma "
+    u"se ti piace ascoltarla, è un bel momento da condividere.",
+    // 27
+    u"I suoi movimenti diventano più bruschi e spesso si gira su sé stesso, a volte proprio quando vorresti "
+    u"dormire. Se le notti si fanno agitate, riposa quando puoi durante il giorno e cerca una posizione comoda.",
+    // 28
+    u"Si pensa che il tuo bambino segua i tuoi stati d'animo: quando sei tranquilla tende a calmarsi anche lui, "
+    u"mentre lo stress può agitarlo. Concediti qualche momento sereno.",
+    // 29
+    u"L'utero che cresce preme sul tuo stomaco: puoi avere bruciori o sentirti sazia subito, perciò fai pasti "
+    u"piccoli e frequenti. Il medico o l'ostetrica controlleranno nelle visite che il bambino cresca bene.",
+    // 30
+    u"Con l'avvicinarsi della data del parto è normale provare un po' di ansia: parlane con chi ti segue. Se hai "
+    u"altri figli, invitali a parlare al fratellino o alla sorellina nella pancia.",
+    // 31
+    u"Il tuo bambino è sempre più attento a ciò che lo circonda: percepisce i tuoi movimenti, la tua voce, la "
+    u"musica, la luce e le carezze sulla pancia, e spesso risponde muovendosi.",
+    // 32
+    u"In queste settimane il tuo bambino cerca la posizione per la nascita: nella maggior parte dei casi si mette "
+    u"a testa in giù. Se non si è ancora girato, non preoccuparti: ha ancora qualche settimana di tempo.",
+    // 33
+    u"Il tuo bambino avverte il tuo umore. Un massaggio delicato fatto dal tuo compagno su schiena e pancia può "
+    u"rilassare entrambi, e anche lui ne sentirà i benefici.",
+    // 34
+    u"Informati sul parto e sulle sue fasi, per esempio a un corso di accompagnamento alla nascita: ti aiuterà ad "
+    u"affrontarlo con fiducia. Ogni tanto sentirai spingere un ginocchio o un piedino.",
+    // 35
+    u"Il parto si avvicina. Il tuo bambino sente i rumori esterni, attutiti dalla pancia e dal liquido amniotico: "
+    u"si stima che gliene arrivi più o meno la metà. Parlagli spesso: la tua voce gli è già familiare.",
+    // 36
+    u"Le contrazioni preparatorie possono diventare fastidiose. Esercitati ogni giorno con la respirazione lenta e "
+    u"profonda: ti aiuterà anche durante il travaglio.",
+    // 37
+    u"Metti in auto la borsa per l'ospedale. Di solito lo senti muoversi una decina di volte al giorno: se si "
+    u"muove meno del solito, chiama l'ostetrica.",
+    // 38
+    u"La testa del bambino è scesa nel bacino: respiri meglio, ma camminare è più faticoso. Le ossa del suo cranio "
+    u"non sono ancora saldate e le fontanelle, i punti morbidi, lo aiuteranno a passare durante il parto.",
+    // 39
+    u"Ti senti pesante e dormi poco: è normale in queste ultime settimane di attesa. Un bagno tiepido e rilassante "
+    u"può darti sollievo, se non hai ancora rotto le acque.",
+    // 40
+    u"Potresti sentirti diversa dal solito e avere una gran voglia di mettere in ordine la casa: è l'istinto del "
+    u"nido. Questa settimana ti sembrerà infinita, ma l'incontro è ormai vicino.",
+};
+
+static_assert(std::size(kWeekTexts) == kLastWeek - kFirstWeek + 1, "one text for every week from 4 to 40");
+
+} // namespace
+
+QString weekText(int weeks)
+{
+    if (weeks < kFirstWeek || weeks > kLastWeek)
+        return {};
+    return QString::fromUtf16(kWeekTexts[weeks - kFirstWeek]);
+}
+
+} // namespace velluna::content
