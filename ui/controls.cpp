@@ -186,6 +186,9 @@ List::List(QWidget *parent, const layout::Geometry &g)
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
+    // Typing is not picking: the combo box would otherwise treat a typed
+    // text that matches an item as a pick when editing ends.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     setMaxVisibleItems(12);
     takePointer(this);
     takePointer(lineEdit());
