@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include <QAbstractItemView>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -30,6 +31,12 @@ QFont windowFont(int pixelSize, bool bold)
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
+    // The layout was drawn for MS Sans Serif, which sets about an eighth
+    // more text on a line than the faces that stand in for it; narrowing
+    // the stand-in keeps the advice and the month pages inside their bands.
+    static const bool original = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"));
+    if (!original)
+        font.setStretch(88);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;

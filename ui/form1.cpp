@@ -123,8 +123,8 @@ void Form1::createControls()
     Text1->setAttribute(Qt::WA_NoMousePropagation);
 
     Info = new Panel(this, layout::Info, bgr(kPaleLavender));
-    Image3 = new Image(Info, layout::Image3);
     TESTO = new Label(Info, layout::TESTO, {}, regular, Qt::AlignLeft | Qt::AlignTop);
+    Image3 = new Image(Info, layout::Image3);
     Timer1 = new QTimer(Info);
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(5);
