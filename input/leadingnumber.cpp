@@ -58,8 +58,10 @@ double leadingNumber(QStringView text)
         return 0.0;
     std::string s = p.negative ? "-" : "";
     s += p.whole.isEmpty() ? std::string("0") : p.whole.toStdString();
-    if (!p.fraction.isEmpty())
-        s += "." + p.fraction.toStdString();
+    if (!p.fraction.isEmpty()) {
+        s += '.';
+        s += p.fraction.toStdString();
+    }
     return std::strtod(s.c_str(), nullptr);
 }
 
