@@ -8,6 +8,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velluna"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    // Lets desktops match the window to its installed .desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.velluna.Velluna"));
     velluna::SystemClock clock;
     velluna::Form1 window(clock);
     window.show();
