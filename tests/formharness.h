@@ -14,12 +14,16 @@
 namespace velluna::test {
 
 // The offscreen platform warns at every change of the window's fixed
-// height; that says nothing about the program.
-inline const QtMessageHandler kPreviousHandler = qInstallMessageHandler(
-    [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
-        if (!message.contains(u"propagateSizeHints"))
-            kPreviousHandler(type, context, message);
-    });
+// height; that says nothing about the program. Installed once the test
+// runner has put its own handler in place, and passing everything else on.
+inline void quietSizeHintWarnings()
+{
+    static const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+            if (!message.contains(u"propagateSizeHints"))
+                previous(type, context, message);
+        });
+}
 
 struct Harness
 {
@@ -29,6 +33,7 @@ struct Harness
     explicit Harness(QDate today = QDate(2026, 12, 6))
         : clock(today)
     {
+        quietSizeHintWarnings();
         form = std::make_unique<Form1>(clock);
         form->show();
         form->activateWindow();
