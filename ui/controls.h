@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QMetaMethod>
 #include <QPixmap>
 
 namespace velluna {
@@ -32,6 +33,8 @@ public:
     void setBackColor(const QColor &color); // makes the label opaque
     bool underline() const { return font().underline(); }
     void setUnderline(bool on);
+    // Whether a click does anything: screen readers then offer a press.
+    bool isClickable() const { return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked)); }
 
 signals:
     void clicked();

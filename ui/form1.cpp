@@ -2,6 +2,7 @@
 // whole bands of it.
 #include "form1.h"
 
+#include "accessible.h"
 #include "calc/progress.h"
 #include "input/lists.h"
 #include "resources.h"
@@ -32,6 +33,7 @@ Form1::Form1(Clock &clock, QWidget *parent)
                           | Qt::WindowStaysOnTopHint)
     , m_clock(clock)
 {
+    installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velluna    ----Zebo"));
     setWindowIcon(res::icon());
