@@ -23,13 +23,18 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 check() { # check DESCRIPTION EXPECTED ACTUAL
     if [ "$2" = "$3" ]; then pass "$1 ($3)"; else fail "$1: expected '$2', got '$3'"; fi
 }
-# Retries a command for up to five seconds, until it succeeds.
+# Retries a command until it succeeds, for up to ten seconds (the machine
+# may be busy building).
 eventually() {
-    for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
+    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
     return 1
 }
 pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; }
+log=
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+    [ -z "$log" ] || rm -f "$log"
+}
 trap cleanup EXIT
 
 openbox >/dev/null 2>&1 &
@@ -38,13 +43,18 @@ wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 eventually wm_up || { echo "FAIL: no window manager"; exit 1; }
 xdotool mousemove 0 0 # keep the pointer off the window while it appears
 
-QT_QPA_PLATFORM=xcb faketime --exclude-monotonic '2021-03-05 10:00:00' "$exe" &
+log=$(mktemp)
+QT_QPA_PLATFORM=xcb faketime --exclude-monotonic '2021-03-05 10:00:00' "$exe" 2>"$log" &
 app=$!
 pids+=($app)
 
 find_window() { win=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -1); [ -n "$win" ]; }
 framed() { xprop -id "$win" _NET_FRAME_EXTENTS | grep -q '='; }
-eventually find_window || { echo "FAIL: no window titled '$title'"; exit 1; }
+if ! eventually find_window; then
+    kill -0 "$app" 2>/dev/null && echo "FAIL: no window titled '$title'" || echo "FAIL: the program ended at start-up"
+    cat "$log"
+    exit 1
+fi
 eventually framed
 client() { xwininfo -id "$win" | sed -n "s/^ *$1: *//p"; }
 states() { xprop -id "$win" _NET_WM_STATE; }
