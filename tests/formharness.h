@@ -34,6 +34,10 @@ struct Harness
         : clock(today)
     {
         quietSizeHintWarnings();
+        // Each window opens where the last one was: the pointer leaves first,
+        // or a move to where it already is would be no move at all.
+        QCursor::setPos(0, 0);
+        QCoreApplication::processEvents();
         form = std::make_unique<Form1>(clock);
         form->show();
         form->activateWindow();
@@ -60,6 +64,26 @@ struct Harness
     }
 
     void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+
+    static QPoint centreOf(const QWidget *w) { return w->mapTo(w->window(), w->rect().center()); }
+
+    // The pointer to a point of the client area: the event goes to whatever
+    // control the window system finds there.
+    void moveTo(QPoint p)
+    {
+        QCoreApplication::processEvents(); // the window may just have moved
+        QTest::mouseMove(form.get(), p);
+    }
+    void moveTo(const QWidget *w) { moveTo(centreOf(w)); }
+
+    // A click delivered to whatever lies in front at that point, after the
+    // pointer got there.
+    void clickAt(QPoint p)
+    {
+        moveTo(p);
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, p);
+    }
+
     void pressOk() { click(form->OK); }
 
     void enterDate(const QString &day, const QString &month, const QString &year)

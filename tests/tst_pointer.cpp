@@ -6,6 +6,7 @@
 #include "ui/layout.h"
 
 #include <QTimerEvent>
+#include <tuple>
 
 using namespace velluna;
 using namespace velluna::test;
@@ -15,46 +16,13 @@ using layout::px;
 namespace {
 
 const QDate kToday(2026, 12, 6);
-const QColor kBlack(0, 0, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kRed(255, 0, 0);
-const QColor kYellow(255, 255, 0);
-
-QPoint centreOf(const QWidget *w)
-{
-    return w->mapTo(w->window(), w->rect().center());
-}
-
-// Moves the pointer to a point of the window's client area; the event goes
-// to whatever the window system finds there.
-void moveTo(Form1 &f, QPoint p)
-{
-    QCoreApplication::processEvents(); // the window may just have moved
-    QTest::mouseMove(&f, p);
-}
-
-bool highlighted(const Form1 &f)
-{
-    return f.OK->foreColor() == kBlue && f.OK->underline();
-}
 
 // One tick of the blink timer, as the timer itself delivers it. The timer
-// runs with an interval long enough that no other tick comes between.
+// is held at an interval long enough that no other tick comes between.
 void tick(Form1 &f)
 {
     QTimerEvent event(f.Timer1->timerId());
     QCoreApplication::sendEvent(f.Timer1, &event);
-}
-
-void holdTimer(Form1 &f)
-{
-    f.Timer1->start(100'000'000);
-}
-
-void tickUntil(Form1 &f, int phase)
-{
-    for (int i = 0; i < 200 && f.Conta != phase; ++i)
-        tick(f);
 }
 
 } // namespace
@@ -64,24 +32,15 @@ class TstPointer : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
     void okHighlight_data();
     void okHighlight();
     void thumbnail();
     void cursors_data();
     void cursors();
     void firstTick();
+    void blink_data();
     void blink();
-    void weekBlink();
 };
-
-// Each window opens where the last one was: the pointer leaves it first, or
-// a move to the same place would be no move at all.
-void TstPointer::init()
-{
-    QCursor::setPos(0, 0);
-    QCoreApplication::processEvents();
-}
 
 void TstPointer::okHighlight_data()
 {
@@ -89,25 +48,14 @@ void TstPointer::okHighlight_data()
     QTest::addColumn<bool>("resets");
     QTest::addColumn<int>("height");
     // Gaps between the birth-date labels are bare Shape2: the window's own.
-    const int label1Bottom = px(870) + px(195);
-    const int label2Bottom = px(1110) + px(195);
     QTest::newRow("Label1") << QPoint(100, px(870) + 5) << false << 7950;
     QTest::newRow("Label2") << QPoint(100, px(1110) + 5) << false << 7950;
-    QTest::newRow("Label3") << QPoint(100, px(1350) + 5) << false << 7950;
-    QTest::newRow("gap Label1-Label2") << QPoint(100, label1Bottom + 1) << true << 7950;
-    QTest::newRow("gap Label2-Label3") << QPoint(100, label2Bottom + 1) << true << 7950;
-    QTest::newRow("Shape2 above Label1") << QPoint(100, px(870) - 1) << true << 7950;
-    QTest::newRow("Settimana") << QPoint(30, px(1560) + 8) << false << 7950;
-    QTest::newRow("bar beside Perce") << QPoint(5, px(1800) + 10) << false << 7950;
-    QTest::newRow("Perce") << QPoint(px(840) + 30, px(1845) + 10) << false << 7950;
+    QTest::newRow("gap Label1-Label2") << QPoint(100, px(870) + px(195) + 1) << true << 7950;
+    QTest::newRow("gap Label2-Label3") << QPoint(100, px(1110) + px(195) + 1) << true << 7950;
     QTest::newRow("Shape5 beside Posiz") << QPoint(3, px(2900)) << true << 7950;
-    QTest::newRow("Label5") << QPoint(100, px(3600) + 8) << false << 7950;
     QTest::newRow("Shape8 beside note") << QPoint(3, px(6000)) << true << 7950;
-    QTest::newRow("note") << QPoint(100, px(6000)) << false << 7950;
-    QTest::newRow("Giorn") << QPoint(px(120) + 10, px(240) + 10) << false << 7950;
     QTest::newRow("Shape9 beside OK") << QPoint(px(2160) + 30, px(260)) << false << 1050;
     QTest::newRow("input strip background") << QPoint(3, px(400)) << false << 1050;
-    QTest::newRow("Label4") << QPoint(px(120) + 10, 5) << false << 1050;
 }
 
 void TstPointer::okHighlight()
@@ -118,66 +66,46 @@ void TstPointer::okHighlight()
     Harness h(kToday);
     Form1 &f = *h.form;
     h.calculate(kToday.addDays(-280)); // no thumbnail yet: nothing opens over the bands
-    QCOMPARE(f.heightTwips(), 7950);
-    QCOMPARE(f.OK->underline(), false);
-
-    moveTo(f, centreOf(f.OK));
-    QVERIFY(highlighted(f));
-    QCOMPARE(f.heightTwips(), 7950);
-    moveTo(f, point);
+    h.moveTo(f.OK);
+    QVERIFY(f.OK->foreColor() == Qt::blue && f.OK->underline());
+    h.moveTo(point);
     QCOMPARE(f.heightTwips(), height);
-    if (resets) {
-        QCOMPARE(f.OK->foreColor(), kBlack);
-        QVERIFY(!f.OK->underline());
-    } else {
-        QVERIFY(highlighted(f));
-    }
+    QCOMPARE(f.OK->foreColor(), QColor(resets ? Qt::black : Qt::blue));
+    QCOMPARE(f.OK->underline(), !resets);
 }
 
 void TstPointer::thumbnail()
 {
     Harness h(kToday);
     Form1 &f = *h.form;
-    const QPoint onImage1 = centreOf(f.Image1);
     // A final month reached at once leaves the thumbnail empty.
     h.calculate(kToday.addDays(-280));
-    moveTo(f, onImage1);
-    QCOMPARE(f.Image1->cursor().shape(), Qt::BitmapCursor);
-    QVERIFY(!f.imgG->isVisible());
-    QVERIFY(!f.Image2->hasPicture());
+    h.moveTo(f.Image1);
+    QVERIFY(!f.imgG->isVisible() && !f.Image2->hasPicture());
 
     h.calculate(kToday.addDays(-130)); // month 5
-    QCOMPARE(f.Image1->pictureId(), u"5"_s);
     QVERIFY(!f.imgG->isVisible()); // until the pointer moves again
-    moveTo(f, QPoint(3, px(2900)));
-    const QPoint closers[] = {centreOf(f.note), QPoint(100, px(2430) + 5)}; // note, then Posiz
-    for (const QPoint closer : closers) {
-        moveTo(f, onImage1);
+    h.moveTo(QPoint(3, px(2900)));
+    // Opened again each time: closed by the note, then by Posiz.
+    for (const QPoint closer : {Harness::centreOf(f.note), QPoint(100, px(2430) + 5)}) {
+        h.moveTo(f.Image1);
         QVERIFY(f.imgG->isVisible());
         QCOMPARE(f.Image2->pictureId(), u"5"_s);
-        // Bands, the bar, the labels above and the picture itself leave it open.
-        for (const QPoint p : {centreOf(f.Image2), QPoint(3, px(2900)), QPoint(5, px(1800) + 10),
-                               centreOf(f.Perce), centreOf(f.Settimana), QPoint(100, px(1090)),
-                               QPoint(3, px(3600) + 8), QPoint(3, px(4080) + 8)}) {
-            moveTo(f, p);
+        // The picture itself, the bands and the bar leave it open.
+        for (const QPoint p :
+             {Harness::centreOf(f.Image2), QPoint(3, px(2900)), QPoint(3, px(3600) + 8), QPoint(5, px(1800) + 10)}) {
+            h.moveTo(p);
             QVERIFY2(f.imgG->isVisible(), qPrintable(u"%1,%2"_s.arg(p.x()).arg(p.y())));
         }
-        moveTo(f, closer);
+        h.moveTo(closer);
         QVERIFY(!f.imgG->isVisible());
     }
-
-    // The thumbnail keeps month 5; the enlarged picture follows the month.
-    h.calculate(kToday.addDays(-280));
-    QCOMPARE(f.Image1->pictureId(), u"5"_s);
-    moveTo(f, onImage1);
-    QVERIFY(f.imgG->isVisible());
-    QCOMPARE(f.Image2->pictureId(), u"9"_s);
 }
 
 void TstPointer::cursors_data()
 {
     QTest::addColumn<QString>("control");
-    QTest::addColumn<QPoint>("hotSpot");
+    QTest::addColumn<QPoint>("hotSpot"); // cursor 101 or 102
     QTest::newRow("OK") << "OK" << QPoint(12, 1);
     QTest::newRow("Image1") << "Image1" << QPoint(12, 1);
     QTest::newRow("Perce") << "Perce" << QPoint(2, 4);
@@ -188,12 +116,10 @@ void TstPointer::cursors()
     QFETCH(QString, control);
     QFETCH(QPoint, hotSpot);
     Harness h(kToday);
-    Form1 &f = *h.form;
     h.calculate(kToday.addDays(-130));
-    QWidget *const w = f.findChild<QWidget *>(control);
-    QVERIFY(w);
+    QWidget *const w = h.form->findChild<QWidget *>(control);
     QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
-    moveTo(f, centreOf(w));
+    h.moveTo(w);
     QCOMPARE(w->cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(w->cursor().hotSpot(), hotSpot);
 }
@@ -203,71 +129,42 @@ void TstPointer::firstTick()
     // Nothing has run the event loop, so the timer has not ticked yet.
     FakeClock clock(kToday);
     Form1 f(clock);
-    holdTimer(f);
+    f.Timer1->start(100'000'000);
     QCOMPARE(f.Conta, 0);
-    const QColor week = f.Settimana->foreColor();
     tick(f);
     QCOMPARE(f.Conta, 1);
-    QCOMPARE(f.Posiz->foreColor(), kBlack);
-    QCOMPARE(f.Settimana->foreColor(), week);
+    QCOMPARE(f.Posiz->foreColor(), QColor(Qt::black));
+}
+
+void TstPointer::blink_data()
+{
+    QTest::addColumn<int>("daysAgo");
+    QTest::addColumn<int>("lampeggio");
+    QTest::newRow("week 1: the month phrase alone") << 10 << 0;
+    QTest::newRow("week 8: the week label too") << 60 << 1;
 }
 
 void TstPointer::blink()
 {
+    QFETCH(int, daysAgo);
+    QFETCH(int, lampeggio);
     Harness h(kToday);
     Form1 &f = *h.form;
-    h.calculate(kToday.addDays(-60)); // week 8: the week label blinks too
-    QCOMPARE(f.Lampeggio, 1);
-    holdTimer(f);
-    struct Phase
-    {
-        int phase;
-        QColor colour;
-        int after;
-    };
-    const Phase phases[] = {{0, kBlack, 1}, {99, kBlack, 100}, {100, kRed, 101}, {199, kRed, 0}, {0, kBlack, 1}};
-    for (const Phase &p : phases) {
-        tickUntil(f, p.phase);
-        QCOMPARE(f.Conta, p.phase);
-        tick(f);
-        QCOMPARE(f.Conta, p.after);
-        QCOMPARE(f.Posiz->foreColor(), p.colour);
-        QCOMPARE(f.Settimana->foreColor(), p.colour == kRed ? kYellow : kBlack);
-    }
-}
-
-void TstPointer::weekBlink()
-{
-    Harness h(kToday);
-    Form1 &f = *h.form;
-    h.calculate(kToday.addDays(-10)); // week 1: only the month phrase blinks
-    QCOMPARE(f.Lampeggio, 0);
-    holdTimer(f);
+    h.calculate(kToday.addDays(-daysAgo));
+    QCOMPARE(f.Lampeggio, lampeggio);
+    f.Timer1->start(100'000'000);
     const QColor week = f.Settimana->foreColor();
-    tickUntil(f, 100);
-    tick(f);
-    QCOMPARE(f.Posiz->foreColor(), kRed);
-    QCOMPARE(f.Settimana->foreColor(), week);
-
-    // Week 8 reached while the phrase is red: black at the next phase 0,
-    // yellow at the following phase 100.
-    h.calculate(kToday.addDays(-60));
-    QCOMPARE(f.Lampeggio, 1);
-    tickUntil(f, 199);
-    QCOMPARE(f.Settimana->foreColor(), week);
-    tick(f);
-    tick(f);
-    QCOMPARE(f.Settimana->foreColor(), kBlack);
-    tickUntil(f, 100);
-    tick(f);
-    QCOMPARE(f.Settimana->foreColor(), kYellow);
-
-    // Without the blink flag the week label keeps even its yellow.
-    f.Lampeggio = 0;
-    tickUntil(f, 0);
-    tick(f);
-    QCOMPARE(f.Posiz->foreColor(), kBlack);
-    QCOMPARE(f.Settimana->foreColor(), kYellow);
+    // The phase a tick finds, the phrase's colour after it and the next phase.
+    const std::tuple<int, Qt::GlobalColor, int> phases[] = {
+        {0, Qt::black, 1}, {99, Qt::black, 100}, {100, Qt::red, 101}, {199, Qt::red, 0}, {0, Qt::black, 1}};
+    for (const auto &[phase, colour, next] : phases) {
+        for (int i = 0; i < 200 && f.Conta != phase; ++i)
+            tick(f);
+        tick(f);
+        QCOMPARE(f.Conta, next);
+        QCOMPARE(f.Posiz->foreColor(), QColor(colour));
+        QCOMPARE(f.Settimana->foreColor(), !lampeggio ? week : QColor(colour == Qt::red ? Qt::yellow : Qt::black));
+    }
 }
 
 QTEST_MAIN(TstPointer)
