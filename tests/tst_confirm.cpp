@@ -24,6 +24,7 @@ private slots:
     void acceptedDate();
     void badCycle_data();
     void badCycle();
+    void dateEditedBehindCyclePanel();
     void calculation();
     void secondCalculationReplacesDates();
     void rejectedPressCollapsesResults();
@@ -124,6 +125,25 @@ void TstConfirm::badCycle()
     h.pressOk();
     QCOMPARE(h.form->Fase, 0);
     QCOMPARE(h.form->heightTwips(), 7950);
+}
+
+void TstConfirm::dateEditedBehindCyclePanel()
+{
+    // The cycle panel covers the date lists, but Shift+Tab still reaches
+    // them; the second press checks the date again before computing.
+    Harness h;
+    h.enterDate(u"05"_s, u"12"_s, u"2026"_s);
+    h.pressOk();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), h.form->Ann);
+    h.form->Ann->lineEdit()->selectAll();
+    QTest::keyClicks(h.form->Ann->lineEdit(), "x");
+    QCOMPARE(h.pressOkWatchingMessage().message, kDateMessage);
+    QCOMPARE(h.form->Fase, 0);
+    QVERIFY(!h.form->mestra->isVisible());
+    QCOMPARE(h.form->Label1->caption(), QString());
+    QCOMPARE(h.form->Perce->caption(), u"0%"_s);
 }
 
 void TstConfirm::calculation()

@@ -211,9 +211,8 @@ bool dateOk(const Texts &t, QDate today)
 }
 
 // A calculation from the list texts as they stand at the second press,
-// which does not look at the date again: it may have been edited since the
-// first press into a later date or into no date at all. Gives the window
-// height, 0 when unchanged.
+// once they have passed the date check again. Gives the window height, 0
+// when unchanged.
 int calculate(Model &m, const Texts &t, QDate today)
 {
     Results &r = m.results;
@@ -271,6 +270,8 @@ bool press(Model &m, const Texts &t, QDate today, int &height)
         return true; // the stage is set to 1 again after the message
     m.cycleFrame = false;
     m.fase = 0;
+    if (t.day.isEmpty() || t.month.isEmpty() || t.year.isEmpty() || !dateOk(t, today))
+        return true; // the date is checked again: back to the date stage
     height = calculate(m, t, today);
     return false;
 }
@@ -484,11 +485,15 @@ void TstRandom::pressOk(bool nested)
         m_nesting = false;
         ++m_counts.nested;
     });
-    const int faseBefore = m_model.fase;
+    // Only a rejected cycle puts the stage back to 1 once its message ends;
+    // a date found wrong at the second press hides the cycle frame first.
+    const bool cycleMessage = m_model.fase == 1 && !cycleOk(texts().cycle);
+    m_model.fase = before.fase;
+    m_model.cycleFrame = before.cycleFrame;
     perform();
     if (!innerRan)
         fail(u"a press inside the message did not run"_s);
-    if (faseBefore == 1)
+    if (cycleMessage)
         m_model.fase = 1;
     if (f.heightTwips() != 1065)
         fail(u"height %1 after a nested press, expected 1065"_s.arg(f.heightTwips()));

@@ -41,6 +41,14 @@ void Form1::OK_Click()
     }
     mestra->hide();
     Fase = 0;
+    // The date lists stay reachable from the keyboard behind the cycle
+    // panel, so the date is checked again before anything is computed
+    // from it; a date edited into no date, or one that aged out at New
+    // Year, sends the user back to the date.
+    if (!lmpAccepted(Giorn->currentText(), Mes->currentText(), Ann->currentText(), m_clock.today())) {
+        MostraErrore(QStringLiteral("Controllare la Data Inserita!"));
+        return;
+    }
     Elabora();
     AggiornaProgresso();
 }
