@@ -18,12 +18,20 @@ void takePointer(QWidget *w)
     w->setMouseTracking(true);
 }
 
-bool isClick(const QMouseEvent *event, const QWidget *w)
+} // namespace
+
+void ClickTracker::press(const QMouseEvent *event)
 {
-    return event->button() == Qt::LeftButton && w->rect().contains(event->position().toPoint());
+    m_pressed = event->button() == Qt::LeftButton;
 }
 
-} // namespace
+bool ClickTracker::release(const QMouseEvent *event, const QWidget *w)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton
+                       && w->rect().contains(event->position().toPoint());
+    m_pressed = false;
+    return click;
+}
 
 QFont windowFont(int pixelSize, bool bold)
 {
@@ -93,14 +101,12 @@ void Label::setUnderline(bool on)
 
 void Label::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_click.press(event);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && isClick(event, this);
-    m_pressed = false;
-    if (click)
+    if (m_click.release(event, this))
         emit clicked();
 }
 
@@ -153,14 +159,12 @@ void Image::paintEvent(QPaintEvent *)
 
 void Image::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_click.press(event);
 }
 
 void Image::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && isClick(event, this);
-    m_pressed = false;
-    if (click)
+    if (m_click.release(event, this))
         emit clicked();
 }
 

@@ -15,6 +15,17 @@ namespace velluna {
 
 QFont windowFont(int pixelSize = layout::kFontSmall, bool bold = false);
 
+// A click is a left press and a release over the same control.
+class ClickTracker
+{
+public:
+    void press(const QMouseEvent *event);
+    bool release(const QMouseEvent *event, const QWidget *w); // true for a click
+
+private:
+    bool m_pressed = false;
+};
+
 // A text label. Its caption may join paragraphs with carriage returns; the
 // caption keeps them and the label shows each as a line break.
 class Label : public QLabel
@@ -48,7 +59,7 @@ protected:
 private:
     QString m_caption;
     QColor m_foreColor;
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 // A rectangle with a one-pixel outline, filled or not. Shapes never take
@@ -96,7 +107,7 @@ protected:
 private:
     QPixmap m_picture;
     QString m_pictureId;
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 // A borderless panel that holds other controls.
