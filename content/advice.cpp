@@ -13,16 +13,17 @@ constexpr int kParagraphsPerTrimester = 4;
 
 const char16_t *const kAdvice[kTrimesters][kParagraphsPerTrimester] = {
     {
-        u"1) In questo trimestre aumenterai di circa 1-1,5 kg; mezzo chilo in più o in meno non deve preoccuparti.",
-        u"2) Il seno cresce e diventa più sensibile: trattalo con delicatezza e idratalo ogni giorno dopo la "
-        u"doccia. Gli ormoni possono cambiare anche la pelle e i capelli: è normale e per lo più passeggero.",
-        u"3) Contro la nausea fai piccoli spuntini leggeri durante la giornata, come qualche cracker al risveglio. "
-        u"Dormi quando ne hai bisogno.",
+        u"1) In questo trimestre aumenterai di circa 1-1,5\u00A0kg; mezzo chilo in più o in meno non deve "
+        u"preoccuparti.",
+        u"2) Abbi cura di te: prendi l'acido folico fino alla fine del trimestre, niente fumo né alcol e nessun "
+        u"farmaco senza il parere del medico. Il seno è più sensibile: trattalo con delicatezza.",
+        u"3) Contro la nausea fai piccoli spuntini. Cuoci bene carne e pesce, lava con cura frutta e verdura, evita "
+        u"salumi crudi e formaggi a latte crudo.",
         u"4) Da comprare: un reggiseno comodo, senza ferretto, che sostenga bene il seno che cresce, e una crema "
         u"nutriente per mantenere elastica la pelle di seno e pancia.",
     },
     {
-        u"1) Nel secondo trimestre aumenterai di circa 4-6 kg.",
+        u"1) Nel secondo trimestre aumenterai di circa 4-6\u00A0kg.",
         u"2) Ritagliati ogni giorno del tempo per te. Un'attività fisica leggera, come camminare o nuotare, aiuta "
         u"la circolazione e ti fa sentire meglio: chiedi al medico o all'ostetrica quale sia la più adatta a te.",
         u"3) È il periodo migliore per viaggiare, dopo averne parlato con il medico, e per preparare la casa "
@@ -31,7 +32,7 @@ const char16_t *const kAdvice[kTrimesters][kParagraphsPerTrimester] = {
         u"reggiseno di sostegno e vestiti comodi, che non stringano la pancia.",
     },
     {
-        u"1) A fine gravidanza avrai preso in tutto circa 9-14 kg. Pesati sempre alla stessa ora.",
+        u"1) Il peso da prendere in tutto dipende da quello di partenza: chiedi al medico o all'ostetrica.",
         u"2) Dedica del tempo al rilassamento. Contro il mal di schiena aiutano una buona postura, scarpe basse e "
         u"comode e dormire sul fianco con un cuscino tra le ginocchia. Chiedi all'ostetrica qualche esercizio.",
         u"3) Evita gli sforzi e non sollevare pesi. Prepara la borsa per l'ospedale e informati per tempo sui "

@@ -17,24 +17,23 @@ struct MonthParagraph
 
 // In reading order, month after month.
 const MonthParagraph kMonthParagraphs[] = {
-    {1, u"A quattro settimane dal concepimento il cuore e lo stomaco del tuo bambino sono già abbozzati: comincia "
-        u"la formazione di tutti gli organi."},
-    {1, u"Le braccia e le gambe non sono ancora distinguibili: per ora sono soltanto piccole gemme ai lati del "
-        u"corpo."},
-    {1, u"Si forma il sistema nervoso centrale."},
-    {1, u"Cominciano ad abbozzarsi gli organi di senso, ma per ora il tuo bambino non ha ancora né la bocca né gli "
-        u"occhi veri e propri."},
-    {1, u"L'embrione galleggia in una piccola cavità piena di liquido amniotico ed è unito a te dal cordone "
-        u"ombelicale, che si sta formando proprio in queste settimane."},
-    {1, u"Alla fine del primo mese è lungo soltanto pochi millimetri."},
+    {1, u"Il primo mese si conta dall'ultima mestruazione: il concepimento avviene circa due settimane dopo e a fine "
+        u"mese l'embrione si è annidato nell'utero."},
+    {1, u"Braccia e gambe non ci sono ancora: le loro gemme compariranno ai lati del corpo verso la sesta settimana."},
+    {1, u"Presto si formerà il sistema nervoso."},
+    {1, u"Gli organi di senso cominceranno ad abbozzarsi nelle prossime settimane: per ora l'embrione è un minuscolo "
+        u"disco di cellule."},
+    {1, u"Intorno all'embrione si formano una piccola cavità piena di liquido, i primi abbozzi della placenta e il "
+        u"peduncolo da cui nascerà il cordone ombelicale."},
+    {1, u"Alla fine del mese l'embrione misura meno di un millimetro."},
 
-    {2, u"Il cervello e gli organi interni crescono rapidamente. Si forma la colonna vertebrale, che proteggerà il "
-        u"midollo spinale; i reni cominciano a svilupparsi; braccia e gambe si allungano e compaiono le dita e i "
-        u"primi muscoli. Il cuore, che batte già, si divide in due metà, destra e sinistra."},
-    {2, u"Si formano il nervo ottico, la lingua, le orecchie e il naso, anche se il tuo bambino non può ancora né "
+    {2, u"Si forma il tubo neurale, da cui nasceranno cervello e midollo spinale, e si abbozza la colonna vertebrale. "
+        u"Il cuore comincia a battere e a dividersi in due metà, destra e sinistra. Compaiono le gemme di braccia e "
+        u"gambe, che si allungano e formano le prime dita; i reni cominciano a svilupparsi."},
+    {2, u"Prendono forma gli occhi, le orecchie, il naso e la lingua, anche se il tuo bambino non può ancora né "
         u"sentire né vedere."},
     {2, u"Fa i primi movimenti e all'ecografia si può vedere battere il suo cuore."},
-    {2, u"Alla fine del secondo mese è lungo circa 3 centimetri e pesa solo qualche grammo."},
+    {2, u"Alla fine del secondo mese è lungo circa 2\u00A0cm dalla testa al sederino e pesa 1-2\u00A0g."},
 
     {3, u"In questo mese il suo volume triplica. Il sistema nervoso si sviluppa e i nervi raggiungono i muscoli; "
         u"lo scheletro, ancora di cartilagine, comincia a trasformarsi in osso e si formano le articolazioni di "
@@ -43,41 +42,42 @@ const MonthParagraph kMonthParagraphs[] = {
     {3, u"Il viso prende forma: si delineano le narici e le labbra, si forma la bocca e le palpebre crescono fino "
         u"a coprire gli occhi, che resteranno chiusi per alcuni mesi."},
     {3, u"Si muove sempre di più, apre e chiude le mani e compare già il riflesso di suzione."},
-    {3, u"Alla fine del terzo mese, verso la tredicesima settimana, è lungo circa 10 cm e pesa 20-25 g."},
+    {3, u"Alla fine del terzo mese, verso la tredicesima settimana, è lungo circa 10\u00A0cm e pesa 20-25\u00A0g."},
 
     {4, u"I polmoni si sviluppano ma non respirano ancora: l'ossigeno gli arriva attraverso la placenta e il "
         u"cordone ombelicale. Si forma l'appendice e il corpo si copre di una peluria sottile, la lanugine."},
     {4, u"L'orecchio è quasi completo e le retine cominciano a percepire la luce, ma non può ancora vedere."},
     {4, u"Muove i muscoli del viso: aggrotta la fronte e fa smorfie."},
-    {4, u"Alla fine del quarto mese, verso la diciassettesima settimana, è lungo circa 18 cm e pesa 150 g."},
+    {4, u"Alla fine del quarto mese, verso la diciassettesima settimana, è lungo circa 18\u00A0cm e pesa 150\u00A0g."},
 
-    {5, u"Le cellule nervose sono quasi tutte formate e i muscoli si rafforzano. All'ecografia si può vedere il "
-        u"sesso del tuo bambino. Sui polpastrelli sono comparse le impronte digitali, sulla testa spuntano i primi "
-        u"capelli e la pelle si ricopre di vernice caseosa, una sostanza grassa e biancastra che la protegge dal "
-        u"liquido amniotico in cui è immerso."},
+    {5, u"Le cellule nervose sono quasi tutte formate e i muscoli si rafforzano. All'ecografia si può vedere il sesso. "
+        u"Sui polpastrelli sono comparse le impronte digitali, sulla testa spuntano i primi capelli e la pelle si "
+        u"ricopre di vernice caseosa, una sostanza grassa e biancastra che la protegge dal liquido amniotico in cui il "
+        u"tuo bambino è immerso."},
     {5, u"Spuntano le ciglia e le sopracciglia e si forma l'iride, la parte colorata dell'occhio."},
     {5, u"Si succhia il pollice, dorme a lungo, anche 16-20 ore al giorno, e ogni tanto sbadiglia, proprio come "
         u"farà dopo la nascita."},
-    {5, u"Alla fine del quinto mese, verso la ventiduesima settimana, è lungo circa 28 cm e pesa 450 g."},
+    {5, u"Alla fine del quinto mese, verso la ventiduesima settimana, è lungo circa 28\u00A0cm e pesa 450\u00A0g."},
 
     {6, u"Gli organi sessuali sono completi e sotto le gengive ci sono già le gemme dei denti. Crescono le unghie, "
         u"i nervi maturano e si forma il primo strato di grasso sotto la pelle."},
     {6, u"Sente i suoni e reagisce se accarezzi la pancia."},
     {6, u"Si muove di più, si gira spesso e fa già la pipì nel liquido amniotico."},
-    {6, u"Alla fine del sesto mese, verso la ventiseiesima settimana, supera i 30 cm e pesa circa 700 g."},
+    {6, u"Alla fine del sesto mese, verso la ventiseiesima settimana, supera i 30\u00A0cm e pesa circa 700\u00A0g."},
 
     {7, u"Fa movimenti respiratori regolari, anche se nei polmoni non c'è ancora aria, e il suo sistema nervoso "
         u"comincia a maturare."},
     {7, u"Apre gli occhi per la prima volta e percepisce la luce che filtra attraverso la pancia."},
     {7, u"Fa capriole nel liquido amniotico."},
-    {7, u"Alla fine del settimo mese, verso la trentesima settimana, è lungo circa 40 cm e pesa 1,3 kg."},
+    {7, u"Alla fine del settimo mese, verso la trentesima settimana, è lungo circa 40\u00A0cm e pesa 1,3\u00A0kg."},
 
     {8, u"La corteccia cerebrale si sviluppa, si ritiene che possa già avvertire il dolore e le sue unghie sono "
         u"complete."},
     {8, u"Ormai sente bene i suoni e sussulta quando arriva un rumore forte e improvviso."},
     {8, u"Inghiotte il liquido amniotico: così sviluppa il gusto e allena l'apparato digerente, mentre i reni, che "
         u"funzionano già, filtrano ciò che beve e lo rimettono in circolo con la pipì."},
-    {8, u"Alla fine dell'ottavo mese, verso la trentaquattresima settimana, è lungo circa 45 cm e pesa 2,1 kg."},
+    {8,
+     u"Alla fine dell'ottavo mese, verso la trentaquattresima settimana, è lungo circa 45\u00A0cm e pesa 2,1\u00A0kg."},
 
     {9, u"Il cervello continua a crescere e a maturare rapidamente. Sotto la pelle si accumula il grasso che lo "
         u"terrà al caldo dopo la nascita e il tuo bambino diventa più paffuto, mentre la pelle si distende e perde "
@@ -85,7 +85,7 @@ const MonthParagraph kMonthParagraphs[] = {
         u"sistema a testa in giù, verso il bacino, pronto per la nascita."},
     {9, u"I suoi sensi sono pronti per la nascita: sente, distingue la luce, percepisce il tocco e il gusto."},
     {9, u"Ha sempre meno spazio, ma i suoi calci si sentono bene."},
-    {9, u"Alla fine del nono mese è lungo circa 50 cm e pesa 3-3,5 kg."},
+    {9, u"Alla fine del nono mese è lungo circa 50\u00A0cm e pesa 3-3,5\u00A0kg."},
 };
 
 static_assert(std::size(kMonthParagraphs) == 38, "six paragraphs for month 1, four for each later month");

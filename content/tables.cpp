@@ -9,14 +9,14 @@ QString monthPhrase(int month)
 {
     static const std::array<const char16_t *, 9> phrases{
         u"Concepimento e annidamento.",
-        u"Inizia il battito cardiaco. Testa e art si abbozzano.",
+        u"Inizia il battito cardiaco. Testa e arti si abbozzano.",
         u"E' lungo solo 10cm ma il sesso è già determinato.",
         u"Si mette il pollice in bocca.",
         u"Si percepiscono i primi movimenti.",
         u"Supera i 30cm e pesa circa 700gr.",
         u"Percepisce rumori esterni e si gira a testa in giù.",
         u"Distingue la luce dal buio.",
-        u"Si muove meno, perché è cresciuto in lunghezza e in peso.",
+        u"Ha meno spazio, ma continua a muoversi fino al parto.",
     };
     if (month < 1 || month > 9)
         return {};
@@ -37,7 +37,7 @@ QString milestone(int week)
         {17, u"Eventuale diagnosi prenatale,"},
         {22, u"Ecografia morfologica."},
         {31, u"Scelta luogo parto e corso pre-parto."},
-        {36, u"Inizio astenzione dal lavoro."},
+        {36, u"Inizio astensione dal lavoro."},
         {39, u"Esami pre-parto."},
         {41, u"Probabile parto."},
     }};

@@ -26,15 +26,15 @@ const char16_t *const kWeekTexts[] = {
     // 8
     u"L'embrione sta per diventare un piccolo feto.",
     // 9
-    u"La piccola coda è scomparsa e in poche settimane le sue dimensioni sono triplicate. La placenta cresce e si "
+    u"La piccola coda scompare e in poche settimane il bambino ha triplicato la sua lunghezza. La placenta cresce e si "
     u"fa spazio nell'utero.",
     // 10
     u"Sui polpastrelli del tuo bambino cominciano a formarsi le impronte digitali e si sviluppano i muscoli del "
     u"viso. Per l'ecografia, chiedi se è meglio arrivare con la vescica piena.",
     // 11
-    u"I suoi organi hanno già cominciato a funzionare ed è grande più o meno come un mandarino. Il rischio di "
-    u"aborto spontaneo ora si riduce molto. Un detto popolare vuole che la pancia a punta annunci un maschio: è "
-    u"solo una credenza!",
+    u"È grande più o meno come un mandarino e i suoi organi hanno già cominciato a funzionare. Il rischio di aborto "
+    u"spontaneo ora si riduce molto. Un detto popolare vuole che la pancia a punta annunci un maschio: è solo una "
+    u"credenza!",
     // 12
     u"Il primo trimestre sta per finire: il tuo bambino è grande come un piccolo limone e la placenta è quasi del "
     u"tutto formata.",
@@ -67,11 +67,11 @@ const char16_t *const kWeekTexts[] = {
     u"Il cervello del tuo bambino cresce rapidamente in queste settimane e alcuni studiosi pensano che già ora "
     u"possa iniziare a formarsi la memoria. Ascolta musica rilassante: fa bene a te e, forse, anche a lui.",
     // 22
-    u"Ora è lungo più o meno come una banana, dalla testa ai piedi. Si muove spesso e reagisce ai rumori forti con "
+    u"Dalla testa al sederino ora è lungo più o meno come una banana. Si muove spesso e reagisce ai rumori forti con "
     u"un sussulto o con qualche calcetto: se lo senti agitarsi, forse ha sentito anche lui quel rumore.",
     // 23
-    u"Appoggiando l'orecchio sulla tua pancia, il tuo compagno può sentire i movimenti del bambino e, a volte, "
-    u"perfino il suo cuore. Vivi questi mesi con serenità: una mamma felice fa bene anche a lui.",
+    u"Appoggiando la mano sulla tua pancia, il tuo partner può cominciare a sentire i movimenti del bambino. Goditi "
+    u"questi momenti insieme e, nei giorni più difficili, chiedi aiuto a chi ti sta vicino.",
     // 24
     u"Da ora il tuo bambino è considerato vitale: se nascesse molto prima del termine, le cure di una terapia "
     u"intensiva neonatale gli darebbero la possibilità di farcela.",
@@ -82,11 +82,11 @@ const char16_t *const kWeekTexts[] = {
     u"Si dice che la musica classica favorisca le capacità spaziali del bambino. Gli studi non lo confermano, ma "
     u"se ti piace ascoltarla, è un bel momento da condividere.",
     // 27
-    u"I suoi movimenti diventano più bruschi e spesso si gira su sé stesso, a volte proprio quando vorresti "
-    u"dormire. Se le notti si fanno agitate, riposa quando puoi durante il giorno e cerca una posizione comoda.",
+    u"I suoi movimenti diventano più bruschi, a volte mentre cerchi di dormire: riposa quando puoi di giorno. Dalla "
+    u"28ª settimana addormentati sul fianco, non sulla schiena; se ti svegli supina, torna sul fianco.",
     // 28
-    u"Si pensa che il tuo bambino segua i tuoi stati d'animo: quando sei tranquilla tende a calmarsi anche lui, "
-    u"mentre lo stress può agitarlo. Concediti qualche momento sereno.",
+    u"Ritagliati ogni giorno qualche momento di calma: fa bene a te e al bambino. Se ti senti spesso in ansia o giù, "
+    u"non tenerlo per te: rivolgiti all'ostetrica o al consultorio.",
     // 29
     u"L'utero che cresce preme sul tuo stomaco: puoi avere bruciori o sentirti sazia subito, perciò fai pasti "
     u"piccoli e frequenti. Il medico o l'ostetrica controlleranno nelle visite che il bambino cresca bene.",
@@ -100,8 +100,8 @@ const char16_t *const kWeekTexts[] = {
     u"In queste settimane il tuo bambino cerca la posizione per la nascita: nella maggior parte dei casi si mette "
     u"a testa in giù. Se non si è ancora girato, non preoccuparti: ha ancora qualche settimana di tempo.",
     // 33
-    u"Il tuo bambino avverte il tuo umore. Un massaggio delicato fatto dal tuo compagno su schiena e pancia può "
-    u"rilassare entrambi, e anche lui ne sentirà i benefici.",
+    u"Un massaggio delicato su schiena e pancia, fatto dal tuo partner, può rilassarti: è un momento di calma e di "
+    u"vicinanza per voi due e, forse, anche per il bambino.",
     // 34
     u"Informati sul parto e sulle sue fasi, per esempio a un corso di accompagnamento alla nascita: ti aiuterà ad "
     u"affrontarlo con fiducia. Ogni tanto sentirai spingere un ginocchio o un piedino.",
@@ -109,14 +109,14 @@ const char16_t *const kWeekTexts[] = {
     u"Il parto si avvicina. Il tuo bambino sente i rumori esterni, attutiti dalla pancia e dal liquido amniotico: "
     u"si stima che gliene arrivi più o meno la metà. Parlagli spesso: la tua voce gli è già familiare.",
     // 36
-    u"Le contrazioni preparatorie possono diventare fastidiose. Esercitati ogni giorno con la respirazione lenta e "
-    u"profonda: ti aiuterà anche durante il travaglio.",
+    u"Le contrazioni preparatorie possono disturbarti: respira piano e a fondo. Se diventano regolari e dolorose, o se "
+    u"perdi liquido o sangue, chiama subito l'ostetrica.",
     // 37
-    u"Metti in auto la borsa per l'ospedale. Di solito lo senti muoversi una decina di volte al giorno: se si "
-    u"muove meno del solito, chiama l'ostetrica.",
+    u"Metti in auto la borsa per l'ospedale. Ormai conosci il ritmo dei suoi movimenti: se si muove meno del solito, "
+    u"chiama subito l'ostetrica o l'ospedale.",
     // 38
-    u"La testa del bambino è scesa nel bacino: respiri meglio, ma camminare è più faticoso. Le ossa del suo cranio "
-    u"non sono ancora saldate e le fontanelle, i punti morbidi, lo aiuteranno a passare durante il parto.",
+    u"La sua testa potrebbe essere già scesa nel bacino: se è così respiri meglio, ma camminare stanca di più. Se hai "
+    u"già partorito, spesso scende solo in travaglio. Le ossa del cranio, non ancora saldate, lo aiutano a nascere.",
     // 39
     u"Ti senti pesante e dormi poco: è normale in queste ultime settimane di attesa. Un bagno tiepido e rilassante "
     u"può darti sollievo, se non hai ancora rotto le acque.",
