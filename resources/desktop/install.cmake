@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts beside the program on a free desktop, and the
 # Debian package CPack builds from it (`cpack -G DEB`).
 set(velluna_app_id it.velluna.Velluna)
@@ -14,6 +15,45 @@ install(FILES ${velluna_icon_dir}/velluna@2x.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps RENAME ${velluna_app_id}.png)
 install(FILES ${velluna_icon_dir}/velluna.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${velluna_app_id}.svg)
+
+# The copyright file, the changelog and the manual pages (Italian in
+# share/man/it, English as the fallback in share/man), where Debian wants
+# them. The changelog and the pages are installed compressed with gzip -9n:
+# no file name and no time stamp inside, so every build gives the same bytes.
+# They are made with the program, so that `cmake --install` finds them after
+# a build of the velluna target alone.
+if(UNIX)
+    set(velluna_packaging_dir ${CMAKE_CURRENT_LIST_DIR}/..)
+    set(velluna_gzip_dir ${CMAKE_CURRENT_BINARY_DIR}/gzipped)
+    find_program(VELLUNA_GZIP gzip REQUIRED)
+    set(velluna_gzipped)
+    foreach(doc debian/changelog man/velluna.1 man/it/velluna.1)
+        set(out ${velluna_gzip_dir}/${doc})
+        add_custom_command(OUTPUT ${out}.gz
+            COMMAND ${CMAKE_COMMAND} -E copy ${velluna_packaging_dir}/${doc} ${out}
+            COMMAND ${VELLUNA_GZIP} -9nf ${out}
+            DEPENDS ${velluna_packaging_dir}/${doc}
+            COMMENT "Compressing ${doc}"
+            VERBATIM)
+        list(APPEND velluna_gzipped ${out}.gz)
+    endforeach()
+    add_custom_target(velluna_docs ALL DEPENDS ${velluna_gzipped})
+    add_dependencies(velluna velluna_docs)
+
+    install(FILES ${velluna_packaging_dir}/debian/copyright
+                  ${velluna_gzip_dir}/debian/changelog.gz
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velluna)
+    install(FILES ${velluna_gzip_dir}/man/velluna.1.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${velluna_gzip_dir}/man/it/velluna.1.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/it/man1)
+endif()
+
+# Resolve every symbol at start and keep the relocation table read-only, as
+# Debian links its own programs (lintian's hardening-no-bindnow).
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    target_link_options(velluna PRIVATE LINKER:-z,relro,-z,now)
+endif()
 
 set(CPACK_PACKAGE_NAME velluna)
 set(CPACK_PACKAGE_VENDOR "Velluna")
