@@ -42,6 +42,18 @@ int monthForElapsed(int elapsed)
     return static_cast<int>(std::floor(elapsed / 30.41666)) + 1;
 }
 
+QString resultSummary(const QString &probable, const QStringList &captions)
+{
+    QString summary = QStringLiteral("Probabile parto: ") + probable;
+    for (QString caption : captions) {
+        // "2 giorni." already ends its sentence.
+        if (caption.endsWith(u'.'))
+            caption.chop(1);
+        summary += QStringLiteral(". ") + caption;
+    }
+    return summary;
+}
+
 Status computeStatus(QDate adjustedLmp, int cycleDiff, QDate today)
 {
     Status s;

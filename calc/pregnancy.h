@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <array>
 
@@ -12,9 +13,10 @@ namespace velluna {
 inline constexpr int kGiorniTotali = 280;
 
 // Days after the adjusted date of the last menstruation on which the
-// earliest, probable and latest birth dates fall (273, 280 and 294 days,
-// each counted one day short).
-inline constexpr std::array<int, 3> kBirthOffsets{272, 279, 293};
+// earliest, probable and latest birth dates fall: 39, 40 and 42 weeks. The
+// probable date is the day the countdown reaches "Mancano: 0 giorni." and the
+// week label "40 settimane e 0 giorni".
+inline constexpr std::array<int, 3> kBirthOffsets{273, kGiorniTotali, 294};
 
 // The difference from a 28-day cycle, in whole days. A fractional cycle
 // ("28.5") loses its fraction, so the date moved by it stays a calendar day
@@ -58,5 +60,9 @@ Status computeStatus(QDate adjustedLmp, int cycleDiff, QDate today);
 
 // Month of pregnancy from days since the date as entered: 30.41666 days each.
 int monthForElapsed(int elapsed);
+
+// What a screen reader hears after a calculation: "Probabile parto: " and the
+// probable date, then each further caption given, as sentences.
+QString resultSummary(const QString &probable, const QStringList &captions = {});
 
 } // namespace velluna

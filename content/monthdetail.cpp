@@ -31,6 +31,11 @@ QString monthDetailText(int month)
     return text;
 }
 
+QString monthPictureName(int month)
+{
+    return QStringLiteral("Il bambino al %1° mese").arg(month);
+}
+
 std::optional<TwipsRect> detailPictureRect(int month)
 {
     if (month == 1)

@@ -16,6 +16,9 @@ int monthFromCaption(QStringView caption);
 // attribution laid out as that month wants it.
 QString monthDetailText(int month);
 
+// What a screen reader says of the month's picture: "Il bambino al 4° mese".
+QString monthPictureName(int month);
+
 struct TwipsRect
 {
     int left, top, width, height;
