@@ -118,9 +118,16 @@ private:
 
 QAccessibleInterface *factory(const QString &className, QObject *object)
 {
+    auto *const widget = qobject_cast<QWidget *>(object);
     // The program's one window is a window to a reader, not a plain pane.
     if (className == QLatin1String("velluna::Form1"))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    // Every press leaves the keyboard focus on the hidden text box: to a
+    // reader it is the text of what the press produced, not an edit field.
+    if (widget && widget->objectName() == QLatin1String("Text1"))
+        return new QAccessibleWidget(widget, QAccessible::StaticText);
+    if (className == QLatin1String(Image::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (className == QLatin1String(Label::staticMetaObject.className()))
         return new LabelAccessible(static_cast<Label *>(object));
     if (className == QLatin1String(List::staticMetaObject.className()))

@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include "resources.h"
+
 #include <QAbstractItemView>
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -20,9 +22,23 @@ void takePointer(QWidget *w)
 
 } // namespace
 
-void ClickTracker::press(const QMouseEvent *event)
+namespace {
+// The control that took the last press, whichever it was; only compared.
+const QWidget *lastPressed = nullptr;
+} // namespace
+
+void ClickTracker::press(const QMouseEvent *event, const QWidget *w)
 {
     m_pressed = event->button() == Qt::LeftButton;
+    lastPressed = w;
+}
+
+void ClickTracker::doubleClick(const QMouseEvent *event, const QWidget *w)
+{
+    if (lastPressed == w)
+        m_pressed = false;
+    else
+        press(event, w);
 }
 
 bool ClickTracker::release(const QMouseEvent *event, const QWidget *w)
@@ -101,7 +117,12 @@ void Label::setUnderline(bool on)
 
 void Label::mousePressEvent(QMouseEvent *event)
 {
-    m_click.press(event);
+    m_click.press(event, this);
+}
+
+void Label::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_click.doubleClick(event, this);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent *event)
@@ -142,24 +163,30 @@ Image::Image(QWidget *parent, const layout::Geometry &g)
     takePointer(this);
 }
 
-void Image::setPicture(const QPixmap &picture)
+void Image::setPicture(const QString &resource, const QString &description)
 {
-    m_picture = picture;
+    m_picture = resource;
+    setAccessibleName(description);
     update();
 }
 
 void Image::paintEvent(QPaintEvent *)
 {
-    if (m_picture.isNull())
+    if (m_picture.isEmpty())
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(rect(), m_picture);
+    p.drawPixmap(rect(), res::bitmap(m_picture));
 }
 
 void Image::mousePressEvent(QMouseEvent *event)
 {
-    m_click.press(event);
+    m_click.press(event, this);
+}
+
+void Image::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_click.doubleClick(event, this);
 }
 
 void Image::mouseReleaseEvent(QMouseEvent *event)

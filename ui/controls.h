@@ -9,17 +9,20 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMetaMethod>
-#include <QPixmap>
 
 namespace velluna {
 
 QFont windowFont(int pixelSize = layout::kFontSmall, bool bold = false);
 
-// A click is a left press and a release over the same control.
+// A click is a left press and a release over the same control. The second
+// press of a double-click is no click when the first one landed on the same
+// control; where the first press changed what lies under the pointer, the
+// second is an ordinary press of the control it finds.
 class ClickTracker
 {
 public:
-    void press(const QMouseEvent *event);
+    void press(const QMouseEvent *event, const QWidget *w);
+    void doubleClick(const QMouseEvent *event, const QWidget *w);
     bool release(const QMouseEvent *event, const QWidget *w); // true for a click
 
 private:
@@ -53,6 +56,7 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
@@ -79,20 +83,19 @@ private:
     std::optional<QColor> m_fill;
 };
 
-// A picture stretched to the control's rectangle.
+// A picture stretched to the control's rectangle. The picture is named by
+// its bitmap resource ("LINEA", "5", "105") and decoded only when it is first
+// drawn, so one that lies outside the window costs nothing. A screen reader
+// reads it by its description.
 class Image : public QWidget
 {
     Q_OBJECT
 
 public:
     Image(QWidget *parent, const layout::Geometry &g);
-    bool hasPicture() const { return !m_picture.isNull(); }
-    QPixmap picture() const { return m_picture; }
-    void setPicture(const QPixmap &picture);
-    // Which resource the picture came from, 0 for none: what tests and the
-    // accessibility layer can tell apart without comparing pixels.
-    QString pictureId() const { return m_pictureId; }
-    void setPictureId(const QString &id) { m_pictureId = id; }
+    bool hasPicture() const { return !m_picture.isEmpty(); }
+    QString picture() const { return m_picture; }
+    void setPicture(const QString &resource, const QString &description = {});
 
 signals:
     void clicked();
@@ -101,12 +104,12 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    QPixmap m_picture;
-    QString m_pictureId;
+    QString m_picture;
     ClickTracker m_click;
 };
 

@@ -129,7 +129,7 @@ void Form1::createControls()
     Image3 = new Image(Info, layout::Image3);
     Timer1 = new QTimer(Info);
     Timer1->setTimerType(Qt::PreciseTimer);
-    Timer1->setInterval(5);
+    Timer1->setInterval(kBlinkIntervalMs);
     Info->hide();
 
     imgG = new Panel(this, layout::imgG, QPalette().color(QPalette::Button));
@@ -172,6 +172,8 @@ void Form1::createControls()
     Ann->setAccessibleName(QStringLiteral("Anno"));
     Ciclo->setAccessibleName(QStringLiteral("Lunghezza media del ciclo"));
     OK->setAccessibleName(QStringLiteral("Conferma"));
+    // Where every press leaves the focus: it says what the press produced.
+    Text1->setAccessibleName(QStringLiteral("Scegli la data dell'ultima mestruazione e premi Conferma."));
 }
 
 void Form1::connectEvents()
@@ -227,8 +229,7 @@ void Form1::Form_Load()
     GiorniTotali = 1;
     // Staying above other windows is the WindowStaysOnTopHint given at
     // construction, in force for the window's whole life.
-    statoper->setPicture(res::bitmap(QStringLiteral("LINEA")));
-    statoper->setPictureId(QStringLiteral("LINEA"));
+    statoper->setPicture(QStringLiteral("LINEA"));
     PassoPerc = kPassoPerc;
     mascheraS->move(px(0 * PassoPerc), mascheraS->y());
 

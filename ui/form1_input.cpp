@@ -1,6 +1,7 @@
 // The entry lists and the two-press confirmation.
 #include "form1.h"
 
+#include "calc/pregnancy.h"
 #include "input/datecheck.h"
 #include "input/leadingnumber.h"
 #include "input/lists.h"
@@ -51,6 +52,12 @@ void Form1::OK_Click()
     }
     Elabora();
     AggiornaProgresso();
+    // The focus holder says what the press produced: the probable date, and
+    // the weeks and the month unless an early stop keeps them out of sight.
+    QStringList shown;
+    if (heightTwips() == layout::kHeightFull)
+        shown = {Settimana->caption(), Label7->caption()};
+    Text1->setAccessibleName(resultSummary(Label2->caption(), shown));
 }
 
 void Form1::Command1_Click()
@@ -65,11 +72,13 @@ void Form1::Command1_Click()
     }
     mestra->show();
     Fase = 1;
+    Text1->setAccessibleName(QStringLiteral("Data accettata: scegli la lunghezza media del ciclo e premi Conferma."));
 }
 
 void Form1::MostraErrore(const QString &message)
 {
     errore->setCaption(message);
+    Text1->setAccessibleName(message); // where the press left the focus
     T1->hide();
     T1b->hide();
     errore->show();

@@ -1,6 +1,7 @@
 // What the pointer alone does, and the blink.
 #include "form1.h"
 
+#include "content/monthdetail.h"
 #include "resources.h"
 
 namespace velluna {
@@ -25,10 +26,8 @@ void Form1::Image1_MouseMove()
     Image1->setCursor(res::cursor(101));
     if (!Image1->hasPicture())
         return;
-    if (MeseCorrente > 0 && MeseCorrente < 10) {
-        Image2->setPicture(res::bitmap(MeseCorrente));
-        Image2->setPictureId(QString::number(MeseCorrente));
-    }
+    if (MeseCorrente > 0 && MeseCorrente < 10)
+        Image2->setPicture(QString::number(MeseCorrente), content::monthPictureName(MeseCorrente));
     imgG->show();
 }
 
@@ -44,7 +43,10 @@ void Form1::Perce_MouseMove()
 
 void Form1::Timer1_Timer()
 {
-    // Two ticks in every 200 touch a colour; the rest only count.
+    // Conta is the phase of a 200-step cycle of 5 ms each. The timer ticks
+    // only at the two phases that change a colour, every half second, and
+    // moves the phase on by the hundred steps in between: the window wakes
+    // when something on screen changes, and at no other time.
     if (Conta == 100) {
         Posiz->setForeColor(bgr(kRed));
         if (Lampeggio == 1)
@@ -55,7 +57,7 @@ void Form1::Timer1_Timer()
         if (Lampeggio == 1)
             Settimana->setForeColor(bgr(kBlack));
     }
-    ++Conta;
+    Conta += kBlinkStep;
     if (Conta == 200)
         Conta = 0;
 }

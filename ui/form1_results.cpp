@@ -63,10 +63,8 @@ void Form1::Calcolo(QDate &M)
     M = M.addDays(static_cast<qint64>(DiffCiclo));
 
     MeseCorrente = s.month;
-    if (s.pictureMonth != 0) {
-        Image1->setPicture(res::bitmap(s.pictureMonth));
-        Image1->setPictureId(QString::number(s.pictureMonth));
-    }
+    if (s.pictureMonth != 0)
+        Image1->setPicture(QString::number(s.pictureMonth), content::monthPictureName(s.pictureMonth));
     Trimestre->setCaption(s.trimesterCaption);
     Label7->setCaption(s.monthCaption);
     if (!s.monthPhrase.isEmpty())
@@ -96,10 +94,8 @@ void Form1::Posiz_Click()
             Image3->setGeometry(Geometry{r->left, r->top, r->width, r->height}.rect());
         Info->show();
     }
-    if (MeseCorrente > 0 && MeseCorrente < 10) {
-        Image3->setPicture(res::bitmap(MeseCorrente + 100));
-        Image3->setPictureId(QString::number(MeseCorrente + 100));
-    }
+    if (MeseCorrente > 0 && MeseCorrente < 10)
+        Image3->setPicture(QString::number(MeseCorrente + 100), content::monthPictureName(MeseCorrente));
 }
 
 void Form1::TESTO_Click()
@@ -116,7 +112,7 @@ void Form1::Posiz_MouseMove()
 {
     Posiz->setCursor(res::cursor(101));
     imgG->hide();
-    Posiz->setToolTip(QStringLiteral("Clicca per vedere più inforazioni"));
+    Posiz->setToolTip(QStringLiteral("Clicca per vedere più informazioni"));
 }
 
 void Form1::TESTO_MouseMove()

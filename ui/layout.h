@@ -43,6 +43,10 @@ inline constexpr int kHeightMilestoneStop = 2040;
 inline constexpr int kHeightFutureStop = 2055;
 inline constexpr int kHeightFull = 7950; // every result
 
+// The blink: a phase of 0..199 steps of 5 ms, one tick per half cycle.
+inline constexpr int kBlinkStep = 100;
+inline constexpr int kBlinkIntervalMs = 5 * kBlinkStep;
+
 // Children of the window: panels and other child windows.
 inline constexpr Geometry imgG{120, 2760, 3015, 2895};
 inline constexpr Geometry Info{0, 2400, 3255, 5415};

@@ -1,10 +1,15 @@
 #include "calc/clock.h"
 #include "ui/form1.h"
+#include "ui/platform.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    const QByteArray platform =
+        velluna::chosenPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"));
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velluna"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
