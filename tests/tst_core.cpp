@@ -1,252 +1,261 @@
-// The calculation core without a window: numbers read from texts, date
-// rules, list contents, dates, status, progress and the month page text.
+// The calculation core without a window: numbers read from list texts, the
+// date rules, the status and progress of a pregnancy, the birth dates, the
+// text tables, the month page and the platform chosen at start.
 #include "calc/pregnancy.h"
 #include "calc/progress.h"
 #include "content/monthdetail.h"
 #include "content/texts.h"
 #include "input/datecheck.h"
 #include "input/leadingnumber.h"
-#include "input/lists.h"
+#include "ui/platform.h"
 
+#include <QRegularExpression>
 #include <QTest>
 #include <cmath>
 
 using namespace velluna;
 using namespace Qt::StringLiterals;
 
+namespace {
+const QDate kToday(2026, 12, 6);
+} // namespace
+
 class TstCore : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void leadingNumber_data();
-    void leadingNumber();
-    void leadingNumberHuge();
-    void lmpRules_data();
-    void lmpRules();
-    void cycleFraction();
-    void monthBounds_data();
-    void monthBounds();
-    void milestoneBounds_data();
-    void milestoneBounds();
-    void progress_data();
-    void progress();
-    void countdown_data();
-    void countdown();
-    void decimalSeparator();
+    // A text's leading number, and the same number written back; whether
+    // day/month/year texts are accepted on 6 December 2026.
+    void listTexts()
+    {
+        const std::tuple<QString, double, const char *> numbers[] = {{u"30 giorni"_s, 30, "30"},
+                                                                     {u"abc"_s, 0, "0"},
+                                                                     {u" 2 0\t2\n6 "_s, 2026, "2026"},
+                                                                     {u"028.50x"_s, 28.5, "28.5"},
+                                                                     {u".5"_s, 0.5, "0.5"},
+                                                                     {u"-5"_s, -5, "-5"},
+                                                                     {u"+7"_s, 7, "7"},
+                                                                     {u"1.2.3e5"_s, 1.2, "1.2"},
+                                                                     {u"\u0661\u0662"_s, 0, "0"},
+                                                                     {u"\r12"_s, 0, "0"}};
+        for (const auto &[text, number, written] : numbers) {
+            QVERIFY2(leadingNumber(text) == number && leadingNumberText(text) == QLatin1String(written),
+                     qPrintable(text));
+        }
+        const QString digits(5000, u'9'); // too long for a double, exact as text
+        QVERIFY(std::isinf(leadingNumber(digits)) && !cycleAccepted(digits));
+        QCOMPARE(leadingNumberText(u"000"_s + digits + u"x"_s), digits);
+        const std::pair<QString, bool> dates[] = {
+            {u"05/12/2026"_s, true},   {u"06/12/2026"_s, false},
+            {u"01/01/2025"_s, true},   {u"31/12/2024"_s, false},
+            {u"05/03/26"_s, false},    {u"05/13/2026"_s, false},
+            {u"31/04/2026"_s, false},  {u"29/02/2025"_s, false},
+            {u" 5 / 3/2026 "_s, true}, {u"05//2026"_s, false},
+            {u"5.0/03/2026"_s, false}, {u"+5/03/2026"_s, false},
+            {u"05/03/2026x"_s, false}, {u"05/03/"_s + QString(3000, u'9'), false}};
+        for (const auto &[text, accepted] : dates) {
+            const QStringList d = text.split(u'/');
+            QVERIFY2(lmpAccepted(d[0], d[1], d[2], kToday) == accepted, qPrintable(text.left(20)));
+        }
+    }
+
+    // What a calculation derives for a date as entered some days ago and a
+    // cycle: week caption | days | month | trimester (T) | thumbnail | the
+    // week label marked (*) | milestone week (w), and "stop" for the early
+    // stops.
+    void status_data()
+    {
+        QTest::addColumn<int>("daysAgo");
+        QTest::addColumn<QString>("cycle");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](int daysAgo, const char *cycle, const char16_t *shown) {
+            QTest::addRow("%d days, cycle %s", daysAgo, cycle) << daysAgo << cycle << QString::fromUtf16(shown);
+        };
+        row(1, "29", u"0 giorni. | 0 | 1° Mese | T1 | 1 | - | w1");
+        row(1, "28", u"1 giorno | 1 | 1° Mese | T1 | 1 | - | w1");
+        row(8, "28", u"1 settimana e 1 giorni | 8 | 1° Mese | T1 | 1 | - | w2");
+        row(27, "28", u"3 settimane e 6 giorni | 27 | 1° Mese | T1 | 1 | - | w4");
+        row(28, "28", u"4 settimane e 0 giorni | 28 | 1° Mese | T1 | 1 | * | w5");
+        row(91, "28", u"13 settimane e 0 giorni | 91 | 3° Mese | T1 | 3 | * | w14");
+        row(92, "28", u"13 settimane e 1 giorni | 92 | 4° Mese | T2 | 4 | * | w14");
+        row(182, "28", u"26 settimane e 0 giorni | 182 | 6° Mese | T2 | 6 | * | w27");
+        row(183, "28", u"26 settimane e 1 giorni | 183 | 7° Mese | T3 | 7 | * | w27");
+        row(273, "28", u"39 settimane e 0 giorni | 273 | 9° Mese | T3 | 9 | * | w40");
+        row(274, "28", u"39 settimane e 1 giorni | 274 | 9° Mese Finale | T3 | 0 | * | w40");
+        row(287, "28", u"41 settimane e 0 giorni | 287 | 9° Mese Finale | T3 | 0 | * | w42 | stop");
+        row(1, "30", u"stop");
+        row(1, "36", u"-1 settimane e 0 giorni | -7 | 1° Mese | T1 | 1 | - | w1");
+        row(40, "45.7", u"3 settimane e 2 giorni | 23 | 2° Mese | T1 | 2 | - | w6");
+    }
+    void status()
+    {
+        QFETCH(int, daysAgo);
+        QFETCH(QString, cycle);
+        const int diff = cycleDifference(cycle); // a fraction is dropped
+        const Status s = computeStatus(kToday.addDays(diff - daysAgo), diff, kToday);
+        QStringList parts{s.weekCaption, QString::number(s.days), s.monthCaption, u"T%1"_s.arg(s.trimester)};
+        parts << QString::number(s.pictureMonth) << (s.weekMarked ? u"*"_s : u"-"_s) << u"w%1"_s.arg(s.milestoneWeek);
+        if (s.milestoneStop)
+            parts << u"stop"_s;
+        QTEST(s.futureStop ? u"stop"_s : parts.join(u" | "), "shown");
+        QCOMPARE(s.trimesterCaption, s.futureStop ? QString() : u"%1° Trimestre"_s.arg(s.trimester));
+        QCOMPARE(s.weekTooltip, content::weekText(s.weekMarked ? s.weeks : 0));
+        QCOMPARE(s.monthPhrase, content::monthPhrase(s.month));
+        if (!s.futureStop && !s.milestoneStop)
+            QCOMPARE(s.milestone + s.advice, content::milestone(s.milestoneWeek) + content::adviceText(s.trimester));
+    }
+
+    // The first day of months 0 to 10, counted from the date as entered, and
+    // the milestone of each milestone week 0 to 41.
+    void bounds()
+    {
+        const int firstDays[] = {-30, 0, 31, 61, 92, 122, 153, 183, 213, 244, 274};
+        for (int m = 0; m <= 10; ++m)
+            QVERIFY(monthForElapsed(firstDays[m]) == m && monthForElapsed(firstDays[m] - 1) == m - 1);
+        const QStringList milestones{u"Nessuno"_s,
+                                     u"Primi esami e prima visita."_s,
+                                     u"Eventuale diagnosi prenatale,"_s,
+                                     u"Ecografia morfologica."_s,
+                                     u"Scelta luogo parto e corso pre-parto."_s,
+                                     u"Inizio astensione dal lavoro."_s,
+                                     u"Esami pre-parto."_s,
+                                     u"Probabile parto."_s};
+        const QString ofWeek = u"000001111112222222333334444444445555566677"_s;
+        for (int week = 0; week <= 41; ++week)
+            QCOMPARE(content::milestone(week), milestones[ofWeek[week].digitValue()]);
+    }
+
+    // 1 March 2027 with each cycle: the three birth dates. On the probable
+    // one forty weeks are complete and the countdown reaches zero.
+    void birthDates_data()
+    {
+        QTest::addColumn<QString>("cycle");
+        QTest::addColumn<QString>("dates");
+        const auto row = [](const char *cycle, const char16_t *dates) {
+            QTest::newRow(cycle) << QString::fromLatin1(cycle) << QString::fromUtf16(dates);
+        };
+        row("28", u"lunedì 29 novembre 2027 | lunedì 6 dicembre 2027 | lunedì 20 dicembre 2027");
+        row("35", u"lunedì 6 dicembre 2027 | lunedì 13 dicembre 2027 | lunedì 27 dicembre 2027");
+        row("45", u"giovedì 16 dicembre 2027 | giovedì 23 dicembre 2027 | giovedì 6 gennaio 2028");
+        row("22", u"martedì 23 novembre 2027 | martedì 30 novembre 2027 | martedì 14 dicembre 2027");
+    }
+    void birthDates()
+    {
+        QFETCH(QString, cycle);
+        const int diff = cycleDifference(cycle);
+        const QDate adjusted = QDate(2027, 3, 1).addDays(diff);
+        QStringList dates;
+        for (const int offset : kBirthOffsets)
+            dates << longDate(adjusted.addDays(offset));
+        QTEST(dates.join(u" | "), "dates");
+        const Status s = computeStatus(adjusted, diff, adjusted.addDays(kBirthOffsets[1]));
+        QCOMPARE(s.weekCaption, u"40 settimane e 0 giorni"_s);
+        QCOMPARE(computeProgress(s.days, kGiorniTotali).countdown, u"Mancano: 0 giorni."_s);
+    }
+
+    // Days passed: the percentage, where the bar's mask begins (twips) and
+    // the countdown.
+    void progress_data()
+    {
+        QTest::addColumn<int>("passati");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<float>("mask");
+        QTest::addColumn<QString>("countdown");
+        const auto row = [](int passati, const char *caption, float mask, const char *countdown) {
+            QTest::addRow("%d", passati) << passati << caption << mask << countdown;
+        };
+        row(140, "50%", 1620, "Mancano: 140 giorni, ovvero: 20 settimane.");
+        row(1, "0,36%", 11.664f, "Mancano: 279 giorni, ovvero: 39 settimane e 6 giorni.");
+        row(279, "99,64%", 3228.336f, "Mancano: 1 giorno.");
+        row(290, "100%", 3240, "Mancano: -10 giorni.");
+        row(-7, "-2,5%", -81, "Mancano: 287 giorni, ovvero: 41 settimane.");
+        row(273, "97,5%", 3159, "Mancano: 7 giorni, ovvero: 1 settimana.");
+        row(272, "97,14%", 3147.336f, "Mancano: 8 giorni, ovvero: 1 settimana e 1 giorno.");
+        row(267, "95,36%", 3089.664f, "Mancano: 13 giorni, ovvero: 1 settimana e 6 giorni.");
+        row(265, "94,64%", 3066.336f, "Mancano: 15 giorni, ovvero: 2 settimane e 1 giorno.");
+        row(274, "97,86%", 3170.664f, "Mancano: 6 giorni.");
+    }
+    void progress()
+    {
+        QFETCH(int, passati);
+        const Progress p = computeProgress(passati, kGiorniTotali, QLocale(QLocale::Italian));
+        QTEST(p.caption, "caption");
+        QTEST(p.maskLeftTwips, "mask");
+        QTEST(p.countdown, "countdown");
+        // The zeros that rounding leaves go; the separator is the locale's.
+        QCOMPARE(computeProgress(12501, 100000, QLocale(QLocale::Italian)).caption, u"12,5%"_s);
+        QCOMPARE(computeProgress(35001, 2800000, QLocale(QLocale::English)).caption, u"1.25%"_s);
+    }
+
+    // Every text keeps close to the length its label was laid out for, on
+    // one line without stray blanks; the advice is numbered and joined by
+    // carriage returns; nothing lies outside the tables.
+    void texts()
+    {
+        const QList<int> weeks{95,  100, 250, 71,  45,  130, 171, 220, 121, 183, 109, 115, 219,
+                               138, 206, 188, 210, 204, 208, 198, 169, 203, 161, 200, 171, 208,
+                               184, 177, 197, 162, 191, 197, 154, 144, 206, 167, 185};
+        const QList<QList<int>> advice{{101, 197, 134, 164}, {53, 213, 181, 168}, {91, 203, 183, 137}};
+        const QList<QList<int>> months{{137, 112, 38, 125, 158, 61},
+                                       {283, 126, 75, 85},
+                                       {347, 162, 86, 92},
+                                       {192, 102, 60, 96},
+                                       {342, 84, 129, 94},
+                                       {169, 48, 68, 93},
+                                       {123, 85, 33, 93},
+                                       {108, 80, 175, 100},
+                                       {362, 100, 55, 60}};
+        QList<std::pair<QString, int>> planned;
+        for (int week = 4; week <= 40; ++week)
+            planned.append({content::weekText(week), weeks[week - 4]});
+        for (int m = 1; m <= 9; ++m) {
+            QCOMPARE(content::monthParagraphs(m).size(), months[m - 1].size());
+            for (qsizetype p = 0; p < months[m - 1].size(); ++p)
+                planned.append({content::monthParagraphs(m)[p], months[m - 1][p]});
+        }
+        for (int t = 1; t <= 3; ++t) {
+            const QStringList paragraphs = content::adviceText(t).split(u'\r');
+            QCOMPARE(paragraphs, content::adviceParagraphs(t));
+            for (int p = 0; p < 4; ++p) {
+                QVERIFY(paragraphs.value(p).startsWith(u"%1) "_s.arg(p + 1)));
+                planned.append({paragraphs.value(p), advice[t - 1][p]});
+            }
+        }
+        for (const auto &[text, length] : planned) {
+            QVERIFY2(qAbs(text.size() - length) * 100 <= length * 15, qPrintable(u"%1: %2"_s.arg(length).arg(text)));
+            QVERIFY2(!text.contains(QRegularExpression(u"^\\s|\\s$|  |[\r\n]"_s)), qPrintable(text));
+        }
+        for (const int outside : {-1, 3, 41})
+            QVERIFY(content::weekText(outside).isEmpty() && content::monthParagraphs(outside / 4).isEmpty());
+        QVERIFY(content::adviceText(4).isEmpty() && content::monthPhrase(10).isEmpty());
+        QVERIFY(content::milestone(42).isEmpty() && content::milestone(-1).isEmpty());
+    }
+
+    // The month page's text: the paragraphs, then the attribution as each
+    // month lays it out; the month named by a caption's first character;
+    // what a screen reader hears; the platform chosen at start.
+    void sentences()
+    {
+        const QString lead = content::attributionLeadIn(), site = content::attributionWebsite();
+        const auto page = [](int m) { return content::monthParagraphs(m).join(u'\r'); };
+        QCOMPARE(content::monthDetailText(1),
+                 page(1) + u"\r\r"_s + QString(13, u' ') + lead + u'\r' + QString(16, u' ') + site);
+        QCOMPARE(content::monthDetailText(5), page(5) + u'\r' + lead + u' ' + site);
+        QCOMPARE(content::monthDetailText(8), page(8) + u"\r\r"_s + lead + u' ' + site);
+        QCOMPARE(content::monthFromCaption(u"9° Mese Finale") * 10 + content::monthFromCaption(u"0° Mese"), 90);
+        QCOMPARE(content::monthFromCaption(u""), 0);
+        QCOMPARE(content::monthPictureName(4), u"Il bambino al 4° mese"_s);
+        QCOMPARE(resultSummary(u"lunedì 6 dicembre 2027"_s, {u"2 giorni."_s, u"1° Mese"_s}),
+                 u"Probabile parto: lunedì 6 dicembre 2027. 2 giorni. 1° Mese"_s);
+        // On a Wayland desktop with an X server the program starts on X11,
+        // unless the user named a platform.
+        QCOMPARE(chosenPlatform({}, "wayland-0", ":0"), "xcb");
+        QCOMPARE(chosenPlatform({}, "wayland-0", {}), QByteArray());
+        QCOMPARE(chosenPlatform({}, {}, ":0"), QByteArray());
+        QCOMPARE(chosenPlatform("wayland", "wayland-0", ":0"), "wayland");
+    }
 };
-
-void TstCore::leadingNumber_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("number");
-    QTest::addColumn<QString>("written");
-    QTest::newRow("plain") << "28" << 28.0 << "28";
-    QTest::newRow("word after") << "30 giorni" << 30.0 << "30";
-    QTest::newRow("empty") << "" << 0.0 << "0";
-    QTest::newRow("letters") << "abc" << 0.0 << "0";
-    QTest::newRow("blanks inside") << " 2 0\t2\n6 " << 2026.0 << "2026";
-    QTest::newRow("trailing letters") << "2026x" << 2026.0 << "2026";
-    QTest::newRow("fraction") << "28.50" << 28.5 << "28.5";
-    QTest::newRow("bare fraction") << ".5" << 0.5 << "0.5";
-    QTest::newRow("minus") << "-5" << -5.0 << "-5";
-    QTest::newRow("plus") << "+7" << 7.0 << "7";
-    QTest::newRow("leading zeros") << "007" << 7.0 << "7";
-    QTest::newRow("no exponent") << "1e5" << 1.0 << "1";
-    QTest::newRow("comma stops") << "28,5" << 28.0 << "28";
-    QTest::newRow("second point stops") << "1.2.3" << 1.2 << "1.2";
-    QTest::newRow("other script digits") << u"\u0661\u0662"_s << 0.0 << "0";
-    QTest::newRow("carriage return stops") << "\r12" << 0.0 << "0";
-}
-
-void TstCore::leadingNumber()
-{
-    QFETCH(QString, text);
-    QFETCH(double, number);
-    QFETCH(QString, written);
-    QCOMPARE(velluna::leadingNumber(text), number);
-    QCOMPARE(leadingNumberText(text), written);
-}
-
-void TstCore::leadingNumberHuge()
-{
-    const QString digits(5000, u'9');
-    QVERIFY(std::isinf(velluna::leadingNumber(digits)));
-    QCOMPARE(leadingNumberText(u"000"_s + digits + u"x"_s), digits);
-    QVERIFY(!cycleAccepted(digits));
-}
-
-void TstCore::lmpRules_data()
-{
-    QTest::addColumn<QString>("day");
-    QTest::addColumn<QString>("month");
-    QTest::addColumn<QString>("year");
-    QTest::addColumn<bool>("accepted");
-    // Today is 6 December 2026.
-    QTest::newRow("yesterday") << "05" << "12" << "2026" << true;
-    QTest::newRow("today") << "06" << "12" << "2026" << false;
-    QTest::newRow("tomorrow") << "07" << "12" << "2026" << false;
-    QTest::newRow("first of last year") << "01" << "01" << "2025" << true;
-    QTest::newRow("two years back") << "31" << "12" << "2024" << false;
-    QTest::newRow("two-digit year") << "05" << "03" << "26" << false;
-    QTest::newRow("month 13") << "05" << "13" << "2026" << false;
-    QTest::newRow("31 April") << "31" << "04" << "2026" << false;
-    QTest::newRow("29 February common") << "29" << "02" << "2025" << false;
-    QTest::newRow("day 0") << "00" << "03" << "2026" << false;
-    QTest::newRow("blanks around") << " 5 " << " 3" << "2026 " << true;
-    QTest::newRow("one digit") << "5" << "3" << "2026" << true;
-    QTest::newRow("empty day") << "" << "03" << "2026" << false;
-    QTest::newRow("blank day") << " " << "03" << "2026" << false;
-    QTest::newRow("letters") << "ab" << "03" << "2026" << false;
-    QTest::newRow("fractional day") << "5.0" << "03" << "2026" << false;
-    QTest::newRow("signed day") << "+5" << "03" << "2026" << false;
-    QTest::newRow("year with letters") << "05" << "03" << "2026x" << false;
-    QTest::newRow("huge year") << "05" << "03" << QString(3000, u'9') << false;
-    QTest::newRow("other script") << u"\u0665"_s << "03" << "2026" << false;
-}
-
-void TstCore::lmpRules()
-{
-    QFETCH(QString, day);
-    QFETCH(QString, month);
-    QFETCH(QString, year);
-    QFETCH(bool, accepted);
-    QCOMPARE(lmpAccepted(day, month, year, QDate(2026, 12, 6)), accepted);
-}
-
-void TstCore::cycleFraction()
-{
-    // The fraction is dropped: 28.9 counts as 28, 22.5 as 22, and the
-    // status still counts the month from the date as entered.
-    QCOMPARE(cycleDifference(u"28.9"), 0);
-    QCOMPARE(cycleDifference(u"22.5"), -6);
-    QCOMPARE(cycleDifference(u"44.99"), 16);
-    const QDate today(2026, 12, 6);
-    const QDate lmp = today.addDays(-40);
-    const int diff = cycleDifference(u"45.7");
-    const Status s = computeStatus(lmp.addDays(diff), diff, today);
-    QCOMPARE(s.elapsed, 40);
-    QCOMPARE(s.days, 23);
-}
-
-void TstCore::monthBounds_data()
-{
-    QTest::addColumn<int>("elapsed");
-    QTest::addColumn<QString>("month");
-    QTest::addColumn<QString>("trimester");
-    QTest::addColumn<int>("picture");
-    QTest::newRow("30") << 30 << "1° Mese" << "1° Trimestre" << 1;
-    QTest::newRow("31") << 31 << "2° Mese" << "1° Trimestre" << 2;
-    QTest::newRow("91") << 91 << "3° Mese" << "1° Trimestre" << 3;
-    QTest::newRow("92") << 92 << "4° Mese" << "2° Trimestre" << 4;
-    QTest::newRow("182") << 182 << "6° Mese" << "2° Trimestre" << 6;
-    QTest::newRow("183") << 183 << "7° Mese" << "3° Trimestre" << 7;
-    QTest::newRow("273") << 273 << "9° Mese" << "3° Trimestre" << 9;
-    QTest::newRow("274") << 274 << "9° Mese Finale" << "3° Trimestre" << 0;
-}
-
-void TstCore::monthBounds()
-{
-    QFETCH(int, elapsed);
-    QFETCH(QString, month);
-    QFETCH(QString, trimester);
-    QFETCH(int, picture);
-    const QDate today(2026, 12, 6);
-    const Status s = computeStatus(today.addDays(-elapsed), 0, today);
-    QCOMPARE(s.monthCaption, month);
-    QCOMPARE(s.trimesterCaption, trimester);
-    QCOMPARE(s.pictureMonth, picture);
-    QCOMPARE(s.monthPhrase, content::monthPhrase(s.month));
-}
-
-void TstCore::milestoneBounds_data()
-{
-    QTest::addColumn<int>("week");
-    QTest::addColumn<QString>("milestone");
-    QTest::newRow("4") << 4 << "Nessuno";
-    QTest::newRow("5") << 5 << "Primi esami e prima visita.";
-    QTest::newRow("10") << 10 << "Primi esami e prima visita.";
-    QTest::newRow("11") << 11 << "Eventuale diagnosi prenatale,";
-    QTest::newRow("17") << 17 << "Eventuale diagnosi prenatale,";
-    QTest::newRow("18") << 18 << "Ecografia morfologica.";
-    QTest::newRow("22") << 22 << "Ecografia morfologica.";
-    QTest::newRow("23") << 23 << "Scelta luogo parto e corso pre-parto.";
-    QTest::newRow("31") << 31 << "Scelta luogo parto e corso pre-parto.";
-    QTest::newRow("32") << 32 << "Inizio astenzione dal lavoro.";
-    QTest::newRow("36") << 36 << "Inizio astenzione dal lavoro.";
-    QTest::newRow("37") << 37 << "Esami pre-parto.";
-    QTest::newRow("39") << 39 << "Esami pre-parto.";
-    QTest::newRow("40") << 40 << "Probabile parto.";
-    QTest::newRow("41") << 41 << "Probabile parto.";
-    QTest::newRow("42 stops") << 42 << "";
-}
-
-void TstCore::milestoneBounds()
-{
-    QFETCH(int, week);
-    QFETCH(QString, milestone);
-    // Milestone week w is reached after 7 * (w - 1) days.
-    const QDate today(2026, 12, 6);
-    const Status s = computeStatus(today.addDays(-7 * (week - 1)), 0, today);
-    QCOMPARE(s.milestoneWeek, week);
-    QCOMPARE(s.milestone, milestone);
-    QCOMPARE(s.milestoneStop, milestone.isEmpty());
-    QCOMPARE(s.advice.isEmpty(), milestone.isEmpty());
-}
-
-void TstCore::progress_data()
-{
-    QTest::addColumn<int>("passati");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<float>("mask");
-    QTest::newRow("half") << 140 << "50%" << 1620.0f;
-    QTest::newRow("one day") << 1 << "0,36%" << 0.36f * 32.4f;
-    QTest::newRow("full") << 280 << "100%" << 3240.0f;
-    QTest::newRow("past") << 290 << "100%" << 3240.0f;
-    QTest::newRow("week ahead") << -7 << "-2,5%" << -81.0f;
-    QTest::newRow("37,86") << 106 << "37,86%" << 37.86f * 32.4f;
-}
-
-void TstCore::progress()
-{
-    QFETCH(int, passati);
-    QFETCH(QString, caption);
-    QFETCH(float, mask);
-    const Progress p = computeProgress(passati, kGiorniTotali, QLocale(QLocale::Italian, QLocale::Italy));
-    QCOMPARE(p.caption, caption);
-    QCOMPARE(p.maskLeftTwips, mask);
-}
-
-void TstCore::countdown_data()
-{
-    QTest::addColumn<int>("remaining");
-    QTest::addColumn<QString>("sentence");
-    QTest::newRow("1") << 1 << "Mancano: 1 giorno.";
-    QTest::newRow("0") << 0 << "Mancano: 0 giorni.";
-    QTest::newRow("-3") << -3 << "Mancano: -3 giorni.";
-    QTest::newRow("7") << 7 << "Mancano: 7 giorni, ovvero: 1 settimana.";
-    QTest::newRow("8") << 8 << "Mancano: 8 giorni, ovvero: 1 settimana e 1 giorno.";
-    QTest::newRow("13") << 13 << "Mancano: 13 giorni, ovvero: 1 settimana e 6 giorni.";
-    QTest::newRow("14") << 14 << "Mancano: 14 giorni, ovvero: 2 settimane.";
-    QTest::newRow("15") << 15 << "Mancano: 15 giorni, ovvero: 2 settimane e 1 giorno.";
-    QTest::newRow("280") << 280 << "Mancano: 280 giorni, ovvero: 40 settimane.";
-}
-
-void TstCore::countdown()
-{
-    QFETCH(int, remaining);
-    QFETCH(QString, sentence);
-    QCOMPARE(countdownSentence(remaining), sentence);
-}
-
-void TstCore::decimalSeparator()
-{
-    // Rounding to two decimals drops the zeros it leaves.
-    QCOMPARE(computeProgress(35001, 2800000, QLocale(QLocale::Italian)).caption, u"1,25%"_s);
-    QCOMPARE(computeProgress(35001, 2800000, QLocale(QLocale::English)).caption, u"1.25%"_s);
-    QCOMPARE(computeProgress(12501, 100000, QLocale(QLocale::Italian)).caption, u"12,5%"_s);
-    QCOMPARE(computeProgress(49998, 100000, QLocale(QLocale::Italian)).caption, u"50%"_s);
-}
 
 QTEST_APPLESS_MAIN(TstCore)
 #include "tst_core.moc"
