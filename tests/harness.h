@@ -51,12 +51,14 @@ struct Harness
                     previous(type, context, message);
             });
         clock.day = today;
-        QCursor::setPos(0, 0); // so that the first move into the window is a move
         form = std::make_unique<Form1>(clock);
         form->show();
         form->activateWindow();
         if (!QTest::qWaitForWindowActive(form.get()))
             qWarning("the window did not become active");
+        // The pointer rests on the day list, where it does nothing, so that
+        // the next move is a move even where the last window had it.
+        moveTo(form->Giorn);
     }
 
     // Replaces a list's text as a user does; what no key types, an input

@@ -237,7 +237,7 @@ private slots:
             }
             step();
             const Form1 &f = *m_h->form;
-            expect((f.Fase == 0 || f.Fase == 1) && !f.errore->isVisible() &&
+            expect((f.Fase == 0 || f.Fase == 1) && !f.errore->isVisible() && !f.Merror->isVisible() &&
                        QList{1050, 1065, 2040, 2055, 7950}.contains(f.heightTwips()),
                    u"stage %1, height %2"_s.arg(f.Fase).arg(f.heightTwips()));
         }

@@ -6,10 +6,8 @@
 
 int main(int argc, char *argv[])
 {
-    const QByteArray platform =
-        velluna::chosenPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"));
-    if (!platform.isEmpty())
-        qputenv("QT_QPA_PLATFORM", platform);
+    qputenv("QT_QPA_PLATFORM",
+            velluna::chosenPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY")));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velluna"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
