@@ -11,6 +11,9 @@ Subcommands:
       24-bit uncompressed BMP (BITMAPINFOHEADER), composed over white.
   cur IN.png OUT.cur HOTX HOTY
       Windows cursor, 16 colours (4 bits per pixel) with an AND mask.
+  rgba IN.png OUT.rgba
+      Raw pixels, 8 bits each of red, green, blue and alpha, top row first:
+      what the program's icon is built from without a decoder.
   ico IN.png OUT.ico
       Windows icon, 256 colours (8 bits per pixel) with an AND mask.
 
@@ -188,6 +191,12 @@ def ico(src, out):
         fh.write(_icon_file(1, w, h, image, 0, 1, 8))
 
 
+def rgba(src, out):
+    _, _, rows = read_rgba(src)
+    with open(out, "wb") as fh:
+        fh.write(bytes(c for row in rows for pixel in row for c in pixel))
+
+
 def main(argv):
     if len(argv) < 2:
         raise SystemExit(__doc__)
@@ -200,6 +209,8 @@ def main(argv):
         cur(args[0], args[1], int(args[2]), int(args[3]))
     elif cmd == "ico" and len(args) == 2:
         ico(*args)
+    elif cmd == "rgba" and len(args) == 2:
+        rgba(*args)
     else:
         raise SystemExit(__doc__)
 

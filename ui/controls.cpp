@@ -3,6 +3,7 @@
 #include "resources.h"
 
 #include <QAbstractItemView>
+#include <QCompleter>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -58,7 +59,10 @@ QFont windowFont(int pixelSize, bool bold)
     // The layout was drawn for MS Sans Serif, which sets about an eighth
     // more text on a line than the faces that stand in for it; narrowing
     // the stand-in keeps the advice and the month pages inside their bands.
-    static const bool original = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"));
+    // The face itself, not a fontconfig alias for it: the families list
+    // answers that without resolving aliases.
+    static const bool original =
+        QFontDatabase::families().contains(QStringLiteral("MS Sans Serif"), Qt::CaseInsensitive);
     if (!original)
         font.setStretch(88);
     font.setPixelSize(pixelSize);
@@ -221,9 +225,16 @@ List::List(QWidget *parent, const layout::Geometry &g)
     : QComboBox(parent)
 {
     setGeometry(g.rect());
-    setEditable(true);
-    setInsertPolicy(QComboBox::NoInsert);
+    // Editable through a line edit of its own that comes with an empty
+    // completer, so the combo box builds no completer over its items and no
+    // drop-down list before one is asked for; then no completer at all, so
+    // nothing is completed behind the user's back.
+    auto *edit = new QLineEdit(this);
+    edit->setPalette(palette());
+    edit->setCompleter(new QCompleter(edit));
+    setLineEdit(edit);
     setCompleter(nullptr);
+    setInsertPolicy(QComboBox::NoInsert);
     // Typing is not picking: the combo box would otherwise treat a typed
     // text that matches an item as a pick when editing ends.
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);

@@ -8,6 +8,7 @@
 #include "resources.h"
 #include "taskbar.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -44,7 +45,13 @@ Form1::Form1(Clock &clock, QWidget *parent)
     setAutoFillBackground(true);
     setMouseTracking(true);
 
+    // A line edit lays out its text in the application's font before it takes
+    // the window's; with the window's font as the application's meanwhile,
+    // no face is loaded that nothing shows.
+    const QFont applicationFont = QApplication::font();
+    QApplication::setFont(font());
     createControls();
+    QApplication::setFont(applicationFont);
     connectEvents();
     Form_Load();
 
@@ -128,7 +135,9 @@ void Form1::createControls()
     TESTO = new Label(Info, layout::TESTO, {}, regular, Qt::AlignLeft | Qt::AlignTop);
     Image3 = new Image(Info, layout::Image3);
     Timer1 = new QTimer(Info);
-    Timer1->setTimerType(Qt::PreciseTimer);
+    // A coarse timer of half a second lands on the same half-second marks as
+    // the text cursor's flash, so both wake the program together.
+    Timer1->setTimerType(Qt::CoarseTimer);
     Timer1->setInterval(kBlinkIntervalMs);
     Info->hide();
 

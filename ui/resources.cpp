@@ -64,8 +64,17 @@ QCursor cursor(int id)
 
 QIcon icon()
 {
-    QIcon icon(QStringLiteral(":/icon/velluna.png"));
-    icon.addFile(QStringLiteral(":/icon/velluna@2x.png"));
+    // Kept as raw pixels: setting the icon before the first frame decodes
+    // nothing and loads no image plug-in.
+    QIcon icon;
+    for (const int side : {32, 64}) {
+        QFile file(side == 32 ? QStringLiteral(":/icon/velluna.rgba") : QStringLiteral(":/icon/velluna@2x.rgba"));
+        const QByteArray pixels = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        if (pixels.size() == side * side * 4) {
+            const QImage image(reinterpret_cast<const uchar *>(pixels.constData()), side, side, QImage::Format_RGBA8888);
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
+    }
     return icon;
 }
 
