@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the bench: an empty Qt window with Velluna's window
 // flags, title length and start-up size, and nothing else: no controls, no
 // pictures and no timer.

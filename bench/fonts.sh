@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by bench/run and bench/instructions on the virtual X server: the
 # programs get the system's fonts and font settings, with a font cache of
 # the bench's own, built here before anything is measured. The system's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The second yardstick: bench/bare.cpp's window with one label of text, the
 // caption over Velluna's day, month and year lists, in the face Velluna
 // falls back on when MS Sans Serif is missing (Liberation Sans narrowed to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program on the X server in $DISPLAY and watches it from outside:
 // when its first top-level window is mapped, when that window has been
 // painted over at least half its area (X Damage), then optionally runs a

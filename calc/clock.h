@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's only view of time: today's date for the calculation and the
 // date checks, and a monotonic millisecond count for the two-second waits.
 // Tests replace it so that no result depends on the real date.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pregnancy arithmetic: birth dates, elapsed weeks and days, month,
 // trimester and milestone week, with the texts the window shows for them.
 #pragma once

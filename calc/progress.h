@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The share of the pregnancy elapsed and the days that remain.
 #pragma once
 

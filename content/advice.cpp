@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Four numbered pieces of advice for each trimester: the expected weight
 // gain, looking after oneself, practical matters and what to buy.
 #include "texts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month detail page: which month a month caption names, the text shown
 // for it, and where its picture goes.
 #pragma once

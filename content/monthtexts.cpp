@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month detail viewer's description of the baby's development in each
 // month of pregnancy, and the attribution that closes it. Every paragraph is
 // one line: the viewer puts the line breaks between paragraphs itself.

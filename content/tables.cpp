@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month phrases and the medical milestones, used exactly as written.
 #include "texts.h"
 

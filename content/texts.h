@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's fixed Italian texts, looked up by the calculation and the
 // month detail viewer. Everything here is plain data over QtCore.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Development texts for weeks 4 to 40 of pregnancy, counted from the first
 // day of the last menstruation. Each one is shown as the tooltip of the week
 // label, so it stays a single short paragraph addressed to the mother.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the core's reading of the list texts and everything that follows
 // from an accepted date and cycle, under the sanitizers. The input is the day,
 // month, year and cycle texts parted by 0xFF bytes (never found in UTF-8).

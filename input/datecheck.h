@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checks that the confirmation runs on the list texts before anything is
 // calculated.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How every numeric check reads a list text: its leading decimal number.
 #pragma once
 

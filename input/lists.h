@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the four entry lists offer, and how the day list follows the month.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation core without a window: numbers read from list texts, the
 // date rules, the status and progress of a pregnancy, the birth dates, the
 // text tables, the month page and the platform chosen at start.

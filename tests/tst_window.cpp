@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window through real events: double-clicks, the custom pointers,
 // the month page, the blink, the two-second wait and what a screen reader
 // finds; the window as drawn, compared with reference images; and thousands

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """File writers for tools/render-resources (python3 standard library only).
 
 Subcommands:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the window's own controls present themselves to screen readers.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kinds of control the window is made of, each on the matching Qt
 // widget. Every control that takes the pointer keeps its movements to
 // itself: nothing it does not handle reaches its container.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window: its controls, start-up and the heights that show and hide
 // whole bands of it.
 #include "form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one window. It owns every control and the pregnancy state
 // for its whole life and turns events into calls of the calculation core.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry lists and the two-press confirmation.
 #include "form1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the pointer alone does, and the blink.
 #include "form1.h"
 

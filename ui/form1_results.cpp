@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation's results in the window, and the month detail page.
 #include "form1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's design: every control's place in twips (15 to a pixel at 96
 // dots per inch), its colours as packed BGR values and the fonts, in one
 // table. Everything else converts through px().

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures, pointers and icon that the program carries, loaded by the
 // identifiers the window knows them by.
 #pragma once

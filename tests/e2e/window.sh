@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real velluna in a real X server under a window manager: its client
 # size at start-up and after a calculation typed and clicked in, the window
 # centred again, above other windows and out of the taskbar, and the program
