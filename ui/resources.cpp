@@ -27,11 +27,6 @@ QPixmap bitmap(const QString &name)
     return pixmap;
 }
 
-QPixmap bitmap(int id)
-{
-    return bitmap(QString::number(id));
-}
-
 std::optional<QPoint> cursorHotSpot(const QByteArray &cur)
 {
     // ICONDIR (reserved, type 2 for cursors, count) then the first entry,

@@ -11,10 +11,9 @@
 
 namespace velluna::res {
 
-// Bitmap 1..9, 101..109 or "LINEA". Where the screen is dense, the picture
+// Bitmap "1".."9", "101".."109" or "LINEA". Where the screen is dense, the picture
 // drawn at twice the size is returned instead, marked as such, so it takes
 // the same room and stays sharp.
-QPixmap bitmap(int id);
 QPixmap bitmap(const QString &name);
 
 // Cursor 101 (pointing hand) or 102 (arrow with question mark), with the hot
