@@ -35,7 +35,7 @@ for field in "20 01" "60 01" "100 2021"; do
     xdotool mousemove --window "$win" "${field% *}" 26 click 1 key --clearmodifiers ctrl+a BackSpace
     xdotool type --delay 20 "${field#* }"
 done
-xdotool mousemove --window "$win" 176 26 click 1 sleep 0.3 click 1
+xdotool mousemove --window "$win" 176 26 click 1 sleep 0.6 click 1 # apart: two presses, not a double-click
 eventually bash -c "xwininfo -id $win | grep -q 'Height: 499'"
 frame_top=$(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= //' | cut -d, -f3 | tr -d ' ')
 seen+=", $(client Height) at $(($(client 'Absolute upper-left Y') - frame_top)) $(states)"
