@@ -7,7 +7,7 @@
 #include "calc/progress.h"
 #include "input/lists.h"
 #include "resources.h"
-#include "taskbar.h"
+#include "nativewindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -237,8 +237,10 @@ void Form1::Form_Load()
 {
     GiorniPassati = 1;
     GiorniTotali = 1;
-    // Staying above other windows is the WindowStaysOnTopHint given at
-    // construction, in force for the window's whole life.
+    // Above all other windows for the window's whole life: Qt's
+    // WindowStaysOnTopHint, given at construction, and where the window
+    // system has its own call for it, that call.
+    keepAboveOthers(this);
     statoper->setPicture(QStringLiteral("LINEA"));
     PassoPerc = kPassoPerc;
     mascheraS->move(px(0 * PassoPerc), mascheraS->y());

@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velluna"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(VELLUNA_VERSION));
     // Lets desktops match the window to its installed .desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("it.velluna.Velluna"));
     velluna::SystemClock clock;

@@ -57,7 +57,7 @@ endif()
 
 set(CPACK_PACKAGE_NAME velluna)
 set(CPACK_PACKAGE_VENDOR "Velluna")
-set(CPACK_PACKAGE_VERSION 1.00)
+set(CPACK_PACKAGE_VERSION ${VELLUNA_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Segui la gravidanza dalla data dell'ultima mestruazione")
 set(CPACK_PACKAGE_DESCRIPTION "Velluna is a small Italian window that follows a pregnancy from the date of
 the last menstruation: birth dates, weeks, month, trimester, progress,

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "taskbar.h"
+// X11: the window's initial _NET_WM_STATE keeps it off the taskbar; Qt's
+// stay-on-top hint already asks the window manager for _NET_WM_STATE_ABOVE.
+#include "nativewindow.h"
 
 #include <QGuiApplication>
 #include <QWidget>
 
-#ifdef VELLUNA_HAVE_XCB
 #include <xcb/xcb.h>
-#endif
 
 namespace velluna {
 
-#ifdef VELLUNA_HAVE_XCB
 namespace {
 
 xcb_atom_t internAtom(xcb_connection_t *c, const char *name)
@@ -23,11 +22,9 @@ xcb_atom_t internAtom(xcb_connection_t *c, const char *name)
 }
 
 } // namespace
-#endif
 
 void keepOffTaskbar(QWidget *window)
 {
-#ifdef VELLUNA_HAVE_XCB
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !x11->connection())
         return;
@@ -40,9 +37,12 @@ void keepOffTaskbar(QWidget *window)
     xcb_change_property(c, XCB_PROP_MODE_APPEND, id, internAtom(c, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2,
                         states);
     xcb_flush(c);
-#else
-    Q_UNUSED(window);
-#endif
+}
+
+void keepAboveOthers(QWidget *)
+{
+    // The window was created with Qt::WindowStaysOnTopHint, which stays in
+    // force for its whole life.
 }
 
 } // namespace velluna
