@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Velluna.exe under Wine in a real X server with a window manager, under
+# Italian regional settings: its title, client size at start-up and after a
+# calculation typed and clicked in, centred again, above other windows and
+# out of the taskbar (as Wine tells the X server), the results as the same
+# window computes and draws them for the same date on the same day (with a
+# decimal comma in the percentage), and the program ending with status 0
+# when the window is closed.
+# Usage: wine.sh PATH-TO-Velluna.exe PATH-TO-e2e_expected.exe
+set -uo pipefail
+exe=${1:?usage: wine.sh Velluna.exe e2e_expected.exe}
+expected_exe=${2:?usage: wine.sh Velluna.exe e2e_expected.exe}
+if [ -z "${VELLUNA_E2E_INSIDE:-}" ]; then
+    for tool in xvfb-run xauth openbox xdotool xprop xwininfo wmctrl wine import compare; do
+        command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (tools/windows installs it)"; exit 1; }; done
+    VELLUNA_E2E_INSIDE=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
+fi
+export LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8 WINEDEBUG=-all
+unset QT_QPA_PLATFORM
+work=$(mktemp -d)
+
+eventually() { for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done; return 1; }
+openbox >/dev/null 2>&1 &
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+eventually bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || { echo "FAIL: no window manager"; exit 1; }
+
+# 100 days before today, with a cycle of 28: week 14, and a percentage of
+# 35.71 that needs its decimal separator.
+lmp=$(date -d '-100 days' +'%d %m %Y')
+read -r day month year <<<"$lmp"
+wine "$expected_exe" "$day" "$month" "$year" 28 "$(winepath -w "$work/expected.png")" > "$work/expected.txt" \
+    || { echo "FAIL: e2e_expected did not run"; exit 1; }
+tr -d '\r' < "$work/expected.txt" | sed 's/^/expected /'
+perce=$(tr -d '\r' < "$work/expected.txt" | sed -n 's/^Perce: //p')
+
+wine "$exe" &
+app=$!
+find_window() { win=$(xdotool search --onlyvisible --name '^Velluna    ----Zebo$' | head -1) && [ -n "$win" ]; }
+eventually find_window || { echo "FAIL: no window"; exit 1; }
+eventually bash -c "xprop -id $win _NET_FRAME_EXTENTS | grep -q ="
+client() { xwininfo -id "$win" | sed -n "s/^ *$1: *//p"; }
+states() { xprop -id "$win" _NET_WM_STATE | grep -o 'ABOVE\|SKIP_TASKBAR' | sort | xargs; }
+sleep 1 # Wine sets the window's states once it is mapped
+seen="$(client Width)x$(client Height) $(states)"
+
+for field in "20 $day" "60 $month" "100 $year"; do
+    xdotool mousemove --window "$win" "${field% *}" 26 click 1 key --clearmodifiers ctrl+a BackSpace
+    xdotool type --delay 50 "${field#* }"
+done
+xdotool mousemove --window "$win" 176 26 click 1 sleep 0.6 click 1 # two presses, not a double-click
+eventually bash -c "xwininfo -id $win | grep -q 'Height: 499'"
+frame_top=$(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= //' | cut -d, -f3 | tr -d ' ')
+xdotool mousemove 1000 700 # the pointer off the window: no hover effect in the picture
+sleep 0.5
+seen+=", $(client Height) at $(($(client 'Absolute upper-left Y') - frame_top)) $(states)"
+# The blink changes two labels' colours; a few of their pixels may differ.
+import -window "$win" "$work/shown.png"
+differing=$(compare -metric AE -fuzz 12% "$work/shown.png" "$work/expected.png" null: 2>&1)
+[ "${differing%%[!0-9]*}" -lt 1500 ] 2>/dev/null || { cp "$work"/*.png . ; echo "FAIL: $differing pixels differ from the expected window (shown.png, expected.png)"; exit 1; }
+seen+=", percentage $([[ $perce =~ ^[0-9]+,[0-9]+%$ ]] && echo 'with a comma' || echo "$perce")"
+
+wmctrl -i -c "$win" # the close box ends the program
+eventually bash -c "! kill -0 $app 2>/dev/null"
+wait "$app"
+seen+=", status $?"
+expected="216x40 ABOVE SKIP_TASKBAR, 499 at 119 ABOVE SKIP_TASKBAR, percentage with a comma, status 0"
+[ "$seen" = "$expected" ] && echo "PASS: $seen ($differing pixels differ)" || { echo "FAIL: $seen, expected $expected"; exit 1; }
