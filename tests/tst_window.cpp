@@ -93,9 +93,13 @@ struct Model
         if (s.futureStop)
             return;
         passati = s.days;
-        std::tie(shown[2], shown[3], shown[4]) = std::tuple(s.weekCaption, s.monthCaption, s.monthPhrase);
-        if (!s.milestoneStop)
-            std::tie(shown[5], shown[6]) = std::pair(s.milestone, s.advice);
+        shown[2] = s.weekCaption;
+        shown[3] = s.monthCaption;
+        shown[4] = s.monthPhrase;
+        if (!s.milestoneStop) {
+            shown[5] = s.milestone;
+            shown[6] = s.advice;
+        }
         if (!s.weekTooltip.isEmpty())
             shown[7] = s.weekTooltip;
         if (s.pictureMonth)
@@ -110,11 +114,13 @@ struct Model
         if (!cycleAccepted(cycle))
             return shown[9] = u"Ciclo da 22 a 45 giorni!"_s;
         if (fase == 0 && dateOk) {
-            std::tie(fase, panel) = std::pair(1, true);
+            fase = 1;
+            panel = true;
             shown[9] = u"Data accettata: scegli la lunghezza media del ciclo e premi Conferma."_s;
             return {};
         }
-        std::tie(fase, panel) = std::pair(0, false);
+        fase = 0;
+        panel = false;
         if (!dateOk)
             return shown[9] = u"Controllare la Data Inserita!"_s;
         calculate(*calendarDate(date[0], date[1], date[2]), cycle, today);
@@ -139,7 +145,8 @@ class TstWindow : public QObject
     Form1 &start(QDate today)
     {
         m_form.reset();
-        std::tie(m_clock.day, m_clock.step) = std::pair(today, 1990);
+        m_clock.day = today;
+        m_clock.step = 1990;
         m_form = std::make_unique<Form1>(m_clock);
         m_form->show();
         m_form->activateWindow();

@@ -20,10 +20,10 @@ export LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8 WINEDEBUG=-all
 unset QT_QPA_PLATFORM
 work=$(mktemp -d)
 
-eventually() { for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done; return 1; }
-openbox >/dev/null 2>&1 &
+tries=300 # Wine starts slowly
+source "$(dirname "$0")/x11.sh"
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-eventually bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || { echo "FAIL: no window manager"; exit 1; }
+start_window_manager
 
 # 100 days before today, with a cycle of 28: week 14, and a percentage of
 # 35.71 that needs its decimal separator.
@@ -36,33 +36,21 @@ perce=$(tr -d '\r' < "$work/expected.txt" | sed -n 's/^Perce: //p')
 
 wine "$exe" &
 app=$!
-find_window() { win=$(xdotool search --onlyvisible --name '^Velluna    ----Zebo$' | head -1) && [ -n "$win" ]; }
-eventually find_window || { echo "FAIL: no window"; exit 1; }
-eventually bash -c "xprop -id $win _NET_FRAME_EXTENTS | grep -q ="
-client() { xwininfo -id "$win" | sed -n "s/^ *$1: *//p"; }
-states() { xprop -id "$win" _NET_WM_STATE | grep -o 'ABOVE\|SKIP_TASKBAR' | sort | xargs; }
+wait_for_window
 sleep 1 # Wine sets the window's states once it is mapped
 seen="$(client Width)x$(client Height) $(states)"
 
-for field in "20 $day" "60 $month" "100 $year"; do
-    xdotool mousemove --window "$win" "${field% *}" 26 click 1 key --clearmodifiers ctrl+a BackSpace
-    xdotool type --delay 50 "${field#* }"
-done
-xdotool mousemove --window "$win" 176 26 click 1 sleep 0.6 click 1 # two presses, not a double-click
-eventually bash -c "xwininfo -id $win | grep -q 'Height: 499'"
-frame_top=$(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= //' | cut -d, -f3 | tr -d ' ')
+calculate "$day" "$month" "$year"
 xdotool mousemove 1000 700 # the pointer off the window: no hover effect in the picture
 sleep 0.5
-seen+=", $(client Height) at $(($(client 'Absolute upper-left Y') - frame_top)) $(states)"
+seen+=", $(placement) $(states)"
 # The blink changes two labels' colours; a few of their pixels may differ.
 import -window "$win" "$work/shown.png"
 differing=$(compare -metric AE -fuzz 12% "$work/shown.png" "$work/expected.png" null: 2>&1)
 [ "${differing%%[!0-9]*}" -lt 1500 ] 2>/dev/null || { cp "$work"/*.png . ; echo "FAIL: $differing pixels differ from the expected window (shown.png, expected.png)"; exit 1; }
 seen+=", percentage $([[ $perce =~ ^[0-9]+,[0-9]+%$ ]] && echo 'with a comma' || echo "$perce")"
 
-wmctrl -i -c "$win" # the close box ends the program
-eventually bash -c "! kill -0 $app 2>/dev/null"
-wait "$app"
-seen+=", status $?"
+close_window
+seen+=", $closed"
 expected="216x40 ABOVE SKIP_TASKBAR, 499 at 119 ABOVE SKIP_TASKBAR, percentage with a comma, status 0"
 [ "$seen" = "$expected" ] && echo "PASS: $seen ($differing pixels differ)" || { echo "FAIL: $seen, expected $expected"; exit 1; }

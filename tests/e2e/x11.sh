@@ -1,0 +1,53 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# What the end-to-end scripts do with the window on the X server, sourced by
+# window.sh (Linux) and wine.sh (Windows under Wine). Set `tries` (tenths of
+# a second to wait for anything) before sourcing; the default is ten seconds.
+
+# Retries for a while: the machine may be busy.
+eventually() { for _ in $(seq "${tries:-100}"); do "$@" && return 0; sleep 0.1; done; return 1; }
+
+start_window_manager() {
+    openbox >/dev/null 2>&1 &
+    eventually bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" \
+        || { echo "FAIL: no window manager"; exit 1; }
+}
+
+# Sets `win` to Velluna's window once it is mapped and framed.
+find_window() { win=$(xdotool search --onlyvisible --name '^Velluna    ----Zebo$' | head -1) && [ -n "$win" ]; }
+wait_for_window() {
+    eventually find_window || { echo "FAIL: no window"; exit 1; }
+    eventually bash -c "xprop -id $win _NET_FRAME_EXTENTS | grep -q ="
+}
+client() { xwininfo -id "$win" | sed -n "s/^ *$1: *//p"; }
+states() { xprop -id "$win" _NET_WM_STATE | grep -o 'ABOVE\|SKIP_TASKBAR' | sort | xargs; }
+
+# Types DAY MONTH YEAR into the lists, presses "Conferma" twice with the
+# cycle at its 28, and waits for the full height, (7950 - 465) / 15 pixels.
+calculate() {
+    local x text
+    for field in "20 $1" "60 $2" "100 $3"; do
+        x=${field% *}
+        text=${field#* }
+        xdotool mousemove --window "$win" "$x" 26 click 1 key --clearmodifiers ctrl+a BackSpace
+        xdotool type --delay 50 "$text"
+    done
+    xdotool mousemove --window "$win" 176 26 click 1 sleep 0.6 click 1 # apart: two presses, not a double-click
+    eventually bash -c "xwininfo -id $win | grep -q 'Height: 499'"
+}
+
+# The window's height and the top of its frame: centred on a 768-pixel
+# screen it is at (768 * 15 - 7950) / 2 / 15.
+placement() {
+    local frame_top
+    frame_top=$(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= //' | cut -d, -f3 | tr -d ' ')
+    echo "$(client Height) at $(($(client 'Absolute upper-left Y') - frame_top))"
+}
+
+# Closes the window with its close box and sets `closed` to the program's
+# status (in this shell: only it can wait for the program).
+close_window() {
+    wmctrl -i -c "$win"
+    eventually bash -c "! kill -0 $app 2>/dev/null"
+    wait "$app"
+    closed="status $?"
+}
