@@ -10,11 +10,13 @@
 #include "input/lists.h"
 #include "ui/form1.h"
 #include "ui/layout.h"
+#include "ui/resources.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QFile>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QRandomGenerator>
@@ -488,11 +490,31 @@ private slots:
                 QAccessible::queryAccessibleInterface(f.Label2)->role() == QAccessible::StaticText);
     }
 
+    // The pointers' pictures are what Qt's own reader of cursor files makes
+    // of them, where that reader is installed.
+    void pointers()
+    {
+        for (const int id : {101, 102}) {
+            QFile file(u":/cursors/%1.cur"_s.arg(id));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QImage expected = QImage::fromData(file.readAll(), "CUR");
+            if (expected.isNull())
+                QSKIP("Qt has no reader of cursor files here");
+            const QImage actual = res::cursor(id).pixmap().toImage();
+            QCOMPARE(actual.convertToFormat(QImage::Format_ARGB32), expected.convertToFormat(QImage::Format_ARGB32));
+        }
+    }
+
     // At start, with the cycle panel, after a calculation, with the enlarged
     // picture, with the month page and with a message: a wrong colour, font,
     // wrap, stretch or front-to-back order shows as pixels that differ.
     void render()
     {
+#ifdef Q_OS_WIN
+        // The references hold the glyphs of Linux's font rendering; on
+        // Windows the Wine end-to-end test compares the window with itself.
+        QSKIP("the references are drawn with Linux's font rendering");
+#endif
         Form1 &f = start(kToday);
         f.Timer1->stop(); // the blink stays at its start
         compare(f, u"start"_s);
