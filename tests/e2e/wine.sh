@@ -16,9 +16,13 @@ if [ -z "${VELLUNA_E2E_INSIDE:-}" ]; then
         command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (tools/windows installs it)"; exit 1; }; done
     VELLUNA_E2E_INSIDE=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
 fi
-export LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8 WINEDEBUG=-all
 unset QT_QPA_PLATFORM
 work=$(mktemp -d)
+# Wine takes its regional settings from the Unix locale; one compiled here
+# needs neither root nor a change to the system's locales.
+localedef -i it_IT -f UTF-8 "$work/it_IT.UTF-8" 2>/dev/null
+[ -d "$work/it_IT.UTF-8" ] || { echo "FAIL: the Italian locale could not be compiled"; exit 1; }
+export LOCPATH=$work LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8 WINEDEBUG=-all
 
 tries=300 # Wine starts slowly
 source "$(dirname "$0")/x11.sh"
