@@ -11,6 +11,7 @@
 #include "input/lists.h"
 #include "ui/form1.h"
 #include "ui/layout.h"
+#include "ui/platform.h"
 #include "ui/resources.h"
 
 #include <QAbstractItemView>
@@ -562,6 +563,16 @@ private slots:
         QVERIFY(ok->role() == QAccessible::Button &&
                 QAccessible::queryAccessibleInterface(f.Posiz)->role() == QAccessible::Button &&
                 QAccessible::queryAccessibleInterface(f.Label2)->role() == QAccessible::StaticText);
+    }
+
+    // On a Wayland desktop with an X server the program starts on X11,
+    // unless the user named a platform.
+    void platform()
+    {
+        QCOMPARE(chosenPlatform({}, "wayland-0", ":0"), "xcb");
+        QCOMPARE(chosenPlatform({}, "wayland-0", {}), QByteArray());
+        QCOMPARE(chosenPlatform({}, {}, ":0"), QByteArray());
+        QCOMPARE(chosenPlatform("wayland", "wayland-0", ":0"), "wayland");
     }
 
     // The pointers' pictures are what Qt's own reader of cursor files makes
