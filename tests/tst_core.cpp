@@ -126,29 +126,23 @@ private slots:
         QTest::addColumn<int>("stageAfter");
         QTest::addColumn<int>("stageAfterMessage"); // -1: left as the press left it
 
-        QTest::newRow("date accepted") << 0 << u"05"_s << u"2026"_s << u"28"_s << M::None << P::Shown << false << 1 << -1;
-        QTest::newRow("date rejected") << 0 << u"06"_s << u"2026"_s << u"28"_s << M::Date << P::Unchanged << false << 0
-                                       << -1;
-        QTest::newRow("date empty") << 0 << QString() << u"2026"_s << u"28"_s << M::Date << P::Unchanged << false << 0
-                                    << -1;
-        QTest::newRow("cycle guard first") << 0 << u"06"_s << u"2026"_s << u"21"_s << M::Cycle << P::Unchanged << false
-                                           << 0 << -1;
-        QTest::newRow("shortest cycle") << 1 << u"05"_s << u"2026"_s << u"22"_s << M::None << P::Hidden << true << 0
-                                        << -1;
-        QTest::newRow("longest cycle") << 1 << u"05"_s << u"2026"_s << u"45"_s << M::None << P::Hidden << true << 0
-                                       << -1;
-        QTest::newRow("cycle with a word") << 1 << u"05"_s << u"2026"_s << u"30 giorni"_s << M::None << P::Hidden
-                                           << true << 0 << -1;
-        QTest::newRow("cycle too short") << 1 << u"05"_s << u"2026"_s << u"21"_s << M::Cycle << P::Unchanged << false
-                                         << 1 << 1;
-        QTest::newRow("cycle too long") << 1 << u"05"_s << u"2026"_s << u"46"_s << M::Cycle << P::Unchanged << false
-                                        << 1 << 1;
-        QTest::newRow("cycle no number") << 1 << u"05"_s << u"2026"_s << u"abc"_s << M::Cycle << P::Unchanged << false
-                                         << 1 << 1;
-        QTest::newRow("date edited behind the panel") << 1 << u"32"_s << u"2026"_s << u"28"_s << M::Date << P::Hidden
-                                                      << false << 0 << -1;
-        QTest::newRow("date aged out") << 1 << u"05"_s << u"2024"_s << u"28"_s << M::Date << P::Hidden << false << 0
-                                       << -1;
+        const auto row = [](const char *name, int stage, const char *day, const char *year, const char *cycle,
+                            M message, P panel, bool calculates, int stageAfter, int stageAfterMessage) {
+            QTest::newRow(name) << stage << day << year << cycle << message << panel << calculates << stageAfter
+                                << stageAfterMessage;
+        };
+        row("date accepted", 0, "05", "2026", "28", M::None, P::Shown, false, 1, -1);
+        row("date rejected", 0, "06", "2026", "28", M::Date, P::Unchanged, false, 0, -1);
+        row("date empty", 0, "", "2026", "28", M::Date, P::Unchanged, false, 0, -1);
+        row("cycle guard first", 0, "06", "2026", "21", M::Cycle, P::Unchanged, false, 0, -1);
+        row("shortest cycle", 1, "05", "2026", "22", M::None, P::Hidden, true, 0, -1);
+        row("longest cycle", 1, "05", "2026", "45", M::None, P::Hidden, true, 0, -1);
+        row("cycle with a word", 1, "05", "2026", "30 giorni", M::None, P::Hidden, true, 0, -1);
+        row("cycle too short", 1, "05", "2026", "21", M::Cycle, P::Unchanged, false, 1, 1);
+        row("cycle too long", 1, "05", "2026", "46", M::Cycle, P::Unchanged, false, 1, 1);
+        row("cycle no number", 1, "05", "2026", "abc", M::Cycle, P::Unchanged, false, 1, 1);
+        row("date edited behind the panel", 1, "32", "2026", "28", M::Date, P::Hidden, false, 0, -1);
+        row("date aged out", 1, "05", "2024", "28", M::Date, P::Hidden, false, 0, -1);
     }
     void confirmation()
     {

@@ -184,7 +184,7 @@ struct Model
     {
         const bool dateOk = lmpAccepted(date[0], date[1], date[2], today);
         if (!cycleAccepted(cycle))
-            return shown[9] = u"Ciclo da 22 a 45 giorni!"_s;
+            return shown[9] = messageText(Confirmation::Message::Cycle);
         if (fase == 0 && dateOk) {
             fase = 1;
             panel = true;
@@ -194,7 +194,7 @@ struct Model
         fase = 0;
         panel = false;
         if (!dateOk)
-            return shown[9] = u"Controllare la Data Inserita!"_s;
+            return shown[9] = messageText(Confirmation::Message::Date);
         calculate(*calendarDate(date[0], date[1], date[2]), cycle, today);
         return {};
     }
@@ -354,7 +354,8 @@ class TstWindow : public QObject
         }
         if (!message.isEmpty()) {
             m_model.height = layout::kHeightStrip;
-            m_model.fase |= fase == 1 && message.startsWith(u"Ciclo"); // the stage stays at the cycle
+            // A cycle rejected at the second stage stays at the cycle.
+            m_model.fase |= fase == 1 && message == messageText(Confirmation::Message::Cycle);
         }
         expect(shownIn(f) == m_model.text(), u"a press on %1, cycle %2\n  shown    %3\n  expected %4"_s.arg(
                                                  date.join(u'/'), f.Ciclo->currentText(), shownIn(f), m_model.text()));
