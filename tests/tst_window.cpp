@@ -156,8 +156,9 @@ struct Model
                                    : layout::kHeightFull;
         shown[0] = longDate(adjusted.addDays(kBirthOffsets[0]));
         shown[1] = longDate(adjusted.addDays(kBirthOffsets[2]));
-        shown[9] = resultSummary(longDate(adjusted.addDays(kBirthOffsets[1])),
-                                 height == layout::kHeightFull ? QStringList{s.weekCaption, s.monthCaption} : QStringList());
+        const QStringList inSight =
+            height == layout::kHeightFull ? QStringList{s.weekCaption, s.monthCaption} : QStringList();
+        shown[9] = resultSummary(longDate(adjusted.addDays(kBirthOffsets[1])), inSight);
         if (!s.futureStop)
             passati = s.days;
         const Progress p = computeProgress(passati, kGiorniTotali);
@@ -377,7 +378,8 @@ class TstWindow : public QObject
         const int centred =
             (f.form->screen()->geometry().height() * layout::kTwipsPerPixel - layout::kHeightStripHover) / 2;
         const bool opens = under == f.Image1 && f.Image1->hasPicture(), closes = under == f.note || under == f.Posiz;
-        expect(f.heightTwips() == (strip ? layout::kHeightStripHover : height) && qAbs(f.topTwips() - (strip ? centred : top)) < 15 &&
+        expect(f.heightTwips() == (strip ? layout::kHeightStripHover : height) &&
+                   qAbs(f.topTwips() - (strip ? centred : top)) < layout::kTwipsPerPixel &&
                    f.OK->underline() == (under == f.OK || (lit && under)) &&
                    f.OK->foreColor() == (f.OK->underline() ? Qt::blue : Qt::black) &&
                    f.imgG->isVisible() == (opens || (open && !closes)),
@@ -385,7 +387,8 @@ class TstWindow : public QObject
         const bool hand = under == f.OK || under == f.Image1 || under == f.Posiz;
         expect(!(hand || under == f.Perce) || under->cursor().hotSpot() == (hand ? QPoint(12, 1) : QPoint(2, 4)),
                u"the pointer over %1"_s.arg(under ? under->objectName() : QString()));
-        expect(!opens || readerName(f.Image2) == content::monthPictureName(content::monthFromCaption(f.Label7->caption())), u"the picture's name"_s);
+        const int month = content::monthFromCaption(f.Label7->caption());
+        expect(!opens || readerName(f.Image2) == content::monthPictureName(month), u"the picture's name"_s);
     }
 
     void step()
@@ -459,7 +462,8 @@ private slots:
         QVERIFY(f.mestra->isVisible() && f.Label1->caption().isEmpty());
         pressOk(); // one more press calculates
         QTest::mouseDClick(f.form->windowHandle(), Qt::LeftButton, {}, centreOf(f.Posiz));
-        QVERIFY(f.heightTwips() == layout::kHeightFull && !f.Info->isVisible()); // the page opened by the first, closed by the second
+        // The page opened by the first press, closed by the second.
+        QVERIFY(f.heightTwips() == layout::kHeightFull && !f.Info->isVisible());
         for (const auto &[daysAgo, month, rect] : steps) {
             calculate(kToday.addDays(-daysAgo));
             for (QWidget *closer : {static_cast<QWidget *>(f.TESTO), static_cast<QWidget *>(f.Image3)}) {

@@ -48,7 +48,8 @@ void Form1::carryOut(const Confirmation::Answer &answer)
 {
     if (answer.panel == Confirmation::Panel::Shown) {
         mestra->show();
-        Text1->setAccessibleName(QStringLiteral("Data accettata: scegli la lunghezza media del ciclo e premi Conferma."));
+        Text1->setAccessibleName(
+            QStringLiteral("Data accettata: scegli la lunghezza media del ciclo e premi Conferma."));
     } else if (answer.panel == Confirmation::Panel::Hidden) {
         mestra->hide();
     }
