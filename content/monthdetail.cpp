@@ -37,13 +37,13 @@ QString monthPictureName(int month)
     return QStringLiteral("Il bambino al %1° mese").arg(month);
 }
 
-std::optional<TwipsRect> detailPictureRect(int month)
+PicturePlace detailPicturePlace(int month)
 {
     if (month == 1)
-        return TwipsRect{720, 4215, 1695, 1200};
+        return PicturePlace::Small;
     if (month == 2 || month == 3)
-        return TwipsRect{120, 3735, 3015, 1680};
-    return std::nullopt;
+        return PicturePlace::Wide;
+    return PicturePlace::Unchanged;
 }
 
 } // namespace velluna::content

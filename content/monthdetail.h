@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <QStringView>
-#include <optional>
 
 namespace velluna::content {
 
@@ -20,13 +19,10 @@ QString monthDetailText(int month);
 // What a screen reader says of the month's picture: "Il bambino al 4° mese".
 QString monthPictureName(int month);
 
-struct TwipsRect
-{
-    int left, top, width, height;
-};
-
-// The picture's rectangle inside the page for months 1 to 3; the other
-// months leave it wherever the last one put it.
-std::optional<TwipsRect> detailPictureRect(int month);
+// Where the page puts its picture: the first month's is smaller and lower,
+// the second's and third's fill the page's width, and the other months leave
+// it wherever the last one put it.
+enum class PicturePlace { Unchanged, Small, Wide };
+PicturePlace detailPicturePlace(int month);
 
 } // namespace velluna::content

@@ -75,6 +75,7 @@ Label::Label(QWidget *parent, const layout::Geometry &g, const QString &caption,
              Qt::Alignment alignment)
     : QLabel(parent)
 {
+    setObjectName(QLatin1String(g.name));
     setGeometry(g.rect());
     setFont(font);
     setAlignment(alignment);
@@ -144,6 +145,7 @@ void Label::mouseMoveEvent(QMouseEvent *)
 Shape::Shape(QWidget *parent, const layout::Geometry &g, std::optional<unsigned> fillBgr)
     : QWidget(parent)
 {
+    setObjectName(QLatin1String(g.name));
     setGeometry(g.rect());
     setAttribute(Qt::WA_TransparentForMouseEvents);
     if (fillBgr) {
@@ -164,6 +166,7 @@ void Shape::paintEvent(QPaintEvent *)
 Image::Image(QWidget *parent, const layout::Geometry &g)
     : QWidget(parent)
 {
+    setObjectName(QLatin1String(g.name));
     setGeometry(g.rect());
     takePointer(this);
 }
@@ -208,6 +211,7 @@ void Image::mouseMoveEvent(QMouseEvent *)
 Panel::Panel(QWidget *parent, const layout::Geometry &g, const QColor &background)
     : QFrame(parent)
 {
+    setObjectName(QLatin1String(g.name));
     setGeometry(g.rect());
     setFrameShape(QFrame::NoFrame);
     QPalette p = palette();
@@ -225,6 +229,7 @@ void Panel::mouseMoveEvent(QMouseEvent *)
 List::List(QWidget *parent, const layout::Geometry &g)
     : QComboBox(parent)
 {
+    setObjectName(QLatin1String(g.name));
     setGeometry(g.rect());
     // Editable through a line edit of its own that comes with an empty
     // completer, so the combo box builds no completer over its items and no

@@ -75,7 +75,6 @@ class Shape : public QWidget
 
 public:
     Shape(QWidget *parent, const layout::Geometry &g, std::optional<unsigned> fillBgr);
-    std::optional<QColor> fill() const { return m_fill; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

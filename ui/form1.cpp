@@ -9,7 +9,6 @@
 #include "resources.h"
 #include "nativewindow.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -46,13 +45,7 @@ Form1::Form1(Clock &clock, QWidget *parent)
     setAutoFillBackground(true);
     setMouseTracking(true);
 
-    // A line edit lays out its text in the application's font before it takes
-    // the window's; with the window's font as the application's meanwhile,
-    // no face is loaded that nothing shows.
-    const QFont applicationFont = QApplication::font();
-    QApplication::setFont(font());
     createControls();
-    QApplication::setFont(applicationFont);
     connectEvents();
     Form_Load();
 
@@ -69,7 +62,6 @@ void Form1::createControls()
     const QFont bold = windowFont(kFontSmall, true);
     const QFont boldMedium = windowFont(kFontMedium, true);
     const QFont boldLarge = windowFont(kFontLarge, true);
-    const auto name = [](QObject *o, const char *n) { o->setObjectName(QLatin1String(n)); };
 
     // Labels, shapes and images of the window, created back to front so
     // each lies over the ones before it.
@@ -81,7 +73,7 @@ void Form1::createControls()
     Label2->setBackColor(bgr(kLightCyan));
     Label3 = new Label(this, layout::Label3, {}, regular);
     Merror = new Shape(this, layout::Merror, kRed);
-    errore = new Label(this, layout::errore, QStringLiteral("Controllare la Data Inserita!"), boldMedium);
+    errore = new Label(this, layout::errore, messageText(Confirmation::Message::Date), boldMedium);
     errore->setForeColor(bgr(kYellowText));
     T1 = new Shape(this, layout::T1, kCyan);
     T1b = new Label(this, layout::T1b, QStringLiteral("Probabile Parto"), boldMedium);
@@ -147,23 +139,16 @@ void Form1::createControls()
     Shape11 = new Shape(imgG, layout::Shape11, std::nullopt);
     imgG->hide();
 
-    for (QWidget *hidden : {static_cast<QWidget *>(T1b), static_cast<QWidget *>(T1),
-                            static_cast<QWidget *>(errore), static_cast<QWidget *>(Merror)})
-        hidden->hide();
+    T1b->hide();
+    T1->hide();
+    errore->hide();
+    Merror->hide();
 
-    // Object names let tests and assistive tools find every control.
-    name(imgG, "imgG"), name(Info, "Info"), name(Text1, "Text1"), name(Command1, "Command1");
-    name(Frame1, "Frame1"), name(mestra, "mestra"), name(Ann, "Ann"), name(Mes, "Mes");
-    name(Giorn, "Giorn"), name(Ciclo, "Ciclo"), name(Perce, "Perce"), name(mascheraS, "mascheraS");
-    name(Shape12, "Shape12"), name(statoper, "statoper"), name(Image1, "Image1"), name(note, "note");
-    name(Trimestre, "Trimestre"), name(Shape8, "Shape8"), name(Shape7, "Shape7");
-    name(Consigli, "Consigli"), name(Shape6, "Shape6"), name(Label5, "Label5"), name(Shape3, "Shape3");
-    name(Posiz, "Posiz"), name(Label7, "Label7"), name(Shape4, "Shape4"), name(Settimana, "Settimana");
-    name(Shape1, "Shape1"), name(T1b, "T1b"), name(T1, "T1"), name(errore, "errore");
-    name(Merror, "Merror"), name(Label3, "Label3"), name(Label2, "Label2"), name(Label1, "Label1");
-    name(Shape2, "Shape2"), name(Shape5, "Shape5"), name(OK, "OK"), name(Label4, "Label4");
-    name(Shape9, "Shape9"), name(Shape10, "Shape10"), name(Label6, "Label6"), name(Shape11, "Shape11");
-    name(Image2, "Image2"), name(Image3, "Image3"), name(TESTO, "TESTO"), name(Timer1, "Timer1");
+    // Object names let tests and assistive tools find every control; the
+    // layout's controls take theirs from the layout.
+    Text1->setObjectName(QLatin1String(layout::Text1.name));
+    Command1->setObjectName(QLatin1String(layout::Command1.name));
+    Timer1->setObjectName(QStringLiteral("Timer1"));
 
     // Only the lists and the hidden text box take the keyboard focus; Tab
     // runs day, month, year, cycle, then the text box.
@@ -215,11 +200,6 @@ void Form1::connectEvents()
     Timer1->start();
 }
 
-int Form1::topTwips() const
-{
-    return pos().y() * kTwipsPerPixel;
-}
-
 void Form1::setHeightTwips(int twips)
 {
     m_heightTwips = twips;
@@ -243,7 +223,7 @@ void Form1::Form_Load()
     keepAboveOthers(this);
     statoper->setPicture(QStringLiteral("LINEA"));
     PassoPerc = kPassoPerc;
-    mascheraS->move(px(0 * PassoPerc), mascheraS->y());
+    mascheraS->move(0, mascheraS->y()); // the bar starts empty
 
     Ciclo->clear();
     Ciclo->addItems(cycleItems());

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one window. It owns every control and the pregnancy state
 // for its whole life and turns events into calls of the calculation core.
+// Everything in it is its own: tests and assistive tools find the controls
+// by their object names.
 #pragma once
 
 #include "calc/clock.h"
 #include "controls.h"
+#include "input/confirmation.h"
 
 #include <QDate>
 #include <QVariant>
@@ -24,9 +27,64 @@ class Form1 : public QWidget
 public:
     explicit Form1(Clock &clock, QWidget *parent = nullptr);
 
-    // The window's outer height and top edge in twips, as last set.
-    int heightTwips() const { return m_heightTwips; }
-    int topTwips() const;
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private slots:
+    // Start-up and sizing.
+    void Giorn_GotFocus();
+    void Mes_GotFocus();
+    void Ann_GotFocus();
+    void Frame1_MouseMove();
+    void Label4_MouseMove();
+
+    // Entry lists and confirmation.
+    void Mes_Click();
+    void OK_Click();
+    void Command1_Click();
+
+    // Month detail page.
+    void Posiz_Click();
+    void TESTO_Click();
+    void Image3_Click();
+    void Posiz_MouseMove();
+    void TESTO_MouseMove();
+    void Image3_MouseMove();
+
+    // Pointer and blink.
+    void OK_MouseMove();
+    void Image1_MouseMove();
+    void note_MouseMove();
+    void Perce_MouseMove();
+    void Timer1_Timer();
+
+private:
+    void createControls();
+    void connectEvents();
+    void Form_Load();
+    void Form_MouseMove();
+
+    // Entry lists and confirmation.
+    void PGiorni();
+    EntryTexts entryTexts() const;
+    void carryOut(const Confirmation::Answer &answer);
+    void MostraErrore(const QString &message);
+    void Pausa(double seconds);
+
+    // Calculation.
+    void Elabora();
+    void DividiG(const QDate &date);
+    void Calcolo(QDate &M);
+    void AggiornaProgresso();
+
+    // The window's outer height in twips, as last set, and the centring.
+    void setHeightTwips(int twips);
+    void recentre();
+    QString listDate() const;
+
+    Clock &m_clock;
+    int m_heightTwips = 0;
+    Confirmation m_confirmation; // holds the stage, Fase
 
     // The pregnancy state. Unset values count as 0.
     QVariant DataUM;        // the date as text, then the adjusted date
@@ -38,7 +96,6 @@ public:
     int MeseCorrente = 0;   // month of pregnancy, 9 at most
     int Lampeggio = 0;      // 1 once the week label blinks too
     int Conta = 0;          // blink phase 0..199
-    int Fase = 0;           // 0 waiting for the date, 1 for the cycle
     std::array<int, 13> GiorniMese{};
 
     // Child windows.
@@ -90,57 +147,6 @@ public:
     Image *Image3;
     Label *TESTO;
     QTimer *Timer1;
-
-    // Start-up and sizing.
-    void Form_Load();
-    void Giorn_GotFocus();
-    void Mes_GotFocus();
-    void Ann_GotFocus();
-    void Frame1_MouseMove();
-    void Label4_MouseMove();
-
-    // Entry lists and confirmation.
-    void PGiorni();
-    void Mes_Click();
-    void OK_Click();
-    void Command1_Click();
-    void MostraErrore(const QString &message);
-    void Pausa(double seconds);
-
-    // Calculation.
-    void Elabora();
-    void DividiG(const QDate &date);
-    void Calcolo(QDate &M);
-    void AggiornaProgresso();
-
-    // Month detail page.
-    void Posiz_Click();
-    void TESTO_Click();
-    void Image3_Click();
-    void Posiz_MouseMove();
-    void TESTO_MouseMove();
-    void Image3_MouseMove();
-
-    // Pointer and blink.
-    void OK_MouseMove();
-    void Form_MouseMove();
-    void Image1_MouseMove();
-    void note_MouseMove();
-    void Perce_MouseMove();
-    void Timer1_Timer();
-
-protected:
-    void mouseMoveEvent(QMouseEvent *event) override;
-
-private:
-    void createControls();
-    void connectEvents();
-    void setHeightTwips(int twips);
-    void recentre();
-    QString listDate() const;
-
-    Clock &m_clock;
-    int m_heightTwips = 0;
 };
 
 } // namespace velluna

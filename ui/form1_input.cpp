@@ -3,7 +3,6 @@
 #include "form1.h"
 
 #include "calc/pregnancy.h"
-#include "input/datecheck.h"
 #include "input/leadingnumber.h"
 #include "input/lists.h"
 
@@ -32,48 +31,43 @@ void Form1::Mes_Click()
 void Form1::OK_Click()
 {
     Text1->setFocus();
-    if (Fase == 0) {
-        Command1_Click();
+    carryOut(m_confirmation.press(entryTexts(), m_clock.today()));
+}
+
+void Form1::Command1_Click()
+{
+    carryOut(m_confirmation.checkDate(entryTexts(), m_clock.today()));
+}
+
+EntryTexts Form1::entryTexts() const
+{
+    return {Giorn->currentText(), Mes->currentText(), Ann->currentText(), Ciclo->currentText()};
+}
+
+void Form1::carryOut(const Confirmation::Answer &answer)
+{
+    if (answer.panel == Confirmation::Panel::Shown) {
+        mestra->show();
+        Text1->setAccessibleName(
+            QStringLiteral("Data accettata: scegli la lunghezza media del ciclo e premi Conferma."));
+    } else if (answer.panel == Confirmation::Panel::Hidden) {
+        mestra->hide();
+    }
+    if (answer.message != Confirmation::Message::None) {
+        MostraErrore(messageText(answer.message));
+        m_confirmation.messageGone(answer);
         return;
     }
-    if (!cycleAccepted(Ciclo->currentText())) {
-        MostraErrore(QStringLiteral("Ciclo da 22 a 45 giorni!"));
-        Fase = 1;
+    if (!answer.calculate)
         return;
-    }
-    mestra->hide();
-    Fase = 0;
-    // The date lists stay reachable from the keyboard behind the cycle
-    // panel, so the date is checked again before anything is computed
-    // from it; a date edited into no date, or one that aged out at New
-    // Year, sends the user back to the date.
-    if (!lmpAccepted(Giorn->currentText(), Mes->currentText(), Ann->currentText(), m_clock.today())) {
-        MostraErrore(QStringLiteral("Controllare la Data Inserita!"));
-        return;
-    }
     Elabora();
     AggiornaProgresso();
     // The focus holder says what the press produced: the probable date, and
     // the weeks and the month unless an early stop keeps them out of sight.
     QStringList shown;
-    if (heightTwips() == layout::kHeightFull)
+    if (m_heightTwips == layout::kHeightFull)
         shown = {Settimana->caption(), Label7->caption()};
     Text1->setAccessibleName(resultSummary(Label2->caption(), shown));
-}
-
-void Form1::Command1_Click()
-{
-    if (!cycleAccepted(Ciclo->currentText())) {
-        MostraErrore(QStringLiteral("Ciclo da 22 a 45 giorni!"));
-        return;
-    }
-    if (!lmpAccepted(Giorn->currentText(), Mes->currentText(), Ann->currentText(), m_clock.today())) {
-        MostraErrore(QStringLiteral("Controllare la Data Inserita!"));
-        return;
-    }
-    mestra->show();
-    Fase = 1;
-    Text1->setAccessibleName(QStringLiteral("Data accettata: scegli la lunghezza media del ciclo e premi Conferma."));
 }
 
 void Form1::MostraErrore(const QString &message)

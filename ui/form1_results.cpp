@@ -91,8 +91,16 @@ void Form1::Posiz_Click()
     const int month = content::monthFromCaption(Label7->caption());
     if (month != 0) {
         TESTO->setCaption(content::monthDetailText(month));
-        if (const auto r = content::detailPictureRect(month))
-            Image3->setGeometry(Geometry{r->left, r->top, r->width, r->height}.rect());
+        switch (content::detailPicturePlace(month)) {
+        case content::PicturePlace::Small:
+            Image3->setGeometry(layout::Image3Small.rect());
+            break;
+        case content::PicturePlace::Wide:
+            Image3->setGeometry(layout::Image3.rect());
+            break;
+        case content::PicturePlace::Unchanged:
+            break;
+        }
         Info->show();
     }
     if (MeseCorrente > 0 && MeseCorrente < 10)

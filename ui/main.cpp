@@ -19,7 +19,13 @@ int main(int argc, char *argv[])
     // Lets desktops match the window to its installed .desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("it.velluna.Velluna"));
     velluna::SystemClock clock;
+    // A line edit lays out its text in the application's font before it takes
+    // the window's; with the window's font as the application's while the
+    // window is built, no face is loaded that nothing shows.
+    const QFont applicationFont = QApplication::font();
+    QApplication::setFont(velluna::windowFont());
     velluna::Form1 window(clock);
+    QApplication::setFont(applicationFont);
     window.show();
     return QApplication::exec();
 }
