@@ -16,28 +16,29 @@ const char16_t *const kAdvice[kTrimesters][kParagraphsPerTrimester] = {
     {
         u"1) In questo trimestre aumenterai di circa 1-1,5\u00A0kg; mezzo chilo in più o in meno non deve "
         u"preoccuparti.",
-        u"2) Abbi cura di te: prendi l'acido folico fino alla fine del trimestre, niente fumo né alcol e nessun "
-        u"farmaco senza il parere del medico. Il seno è più sensibile: trattalo con delicatezza.",
-        u"3) Contro la nausea fai piccoli spuntini. Cuoci bene carne e pesce, lava con cura frutta e verdura, evita "
-        u"salumi crudi e formaggi a latte crudo.",
-        u"4) Da comprare: un reggiseno comodo, senza ferretto, che sostenga bene il seno che cresce, e una crema "
-        u"nutriente per mantenere elastica la pelle di seno e pancia.",
+        u"2) Niente fumo né alcol, acido folico fino a fine trimestre, nessun farmaco senza il parere del medico e "
+        u"non sospendere da sola quelli che prendi già. Cuoci bene carne e pesce, lava frutta e verdura.",
+        u"3) Contro la nausea fai piccoli spuntini. Chiama il medico se vomiti e non trattieni i liquidi, subito se "
+        u"perdi sangue o hai forte dolore al basso ventre.",
+        u"4) Da comprare: un reggiseno comodo, senza ferretto, che sostenga il seno che cresce ed è più sensibile, e "
+        u"una crema nutriente per mantenere elastica la pelle di seno e pancia.",
     },
     {
-        u"1) Nel secondo trimestre aumenterai di circa 4-6\u00A0kg.",
-        u"2) Ritagliati ogni giorno del tempo per te. Un'attività fisica leggera, come camminare o nuotare, aiuta "
-        u"la circolazione e ti fa sentire meglio: chiedi al medico o all'ostetrica quale sia la più adatta a te.",
-        u"3) È il periodo migliore per viaggiare, dopo averne parlato con il medico, e per preparare la casa "
-        u"all'arrivo del bambino. Tieni a portata di mano spuntini sani, come frutta e yogurt.",
+        u"1) Se parti da un peso normale, aumenterai di circa 4-6\u00A0kg.",
+        u"2) Ritagliati del tempo per te e fai un'attività leggera, come camminare o nuotare: aiuta la circolazione. "
+        u"Se perdi sangue o liquido, o hai contrazioni regolari e dolorose prima delle 37 settimane, vai subito in "
+        u"ospedale.",
+        u"3) È il periodo migliore per viaggiare e preparare la casa; tieni con te spuntini sani. Forte mal di testa, "
+        u"vista disturbata, dolore sotto le costole, viso o mani gonfi d'improvviso: vai subito in ospedale.",
         u"4) Da comprare: calze o collant riposanti per le gambe, da scegliere con il medico o in farmacia, un "
         u"reggiseno di sostegno e vestiti comodi, che non stringano la pancia.",
     },
     {
-        u"1) Il peso da prendere in tutto dipende da quello di partenza: chiedi al medico o all'ostetrica.",
-        u"2) Dedica del tempo al rilassamento. Contro il mal di schiena aiutano una buona postura, scarpe basse e "
-        u"comode e dormire sul fianco con un cuscino tra le ginocchia. Chiedi all'ostetrica qualche esercizio.",
-        u"3) Evita gli sforzi e non sollevare pesi. Prepara la borsa per l'ospedale e informati per tempo sui "
-        u"documenti da presentare al datore di lavoro e all'INPS per il congedo di maternità.",
+        u"1) Quanti chili prendere in tutto dipende dal tuo peso di partenza: chiedi a chi ti segue.",
+        u"2) Rilassati. Scarpe basse e dormire sul fianco aiutano la schiena. Se il bambino si muove meno o in modo "
+        u"diverso, chiama subito l'ospedale, senza aspettare il giorno dopo; se perdi sangue o liquido, vacci subito.",
+        u"3) Evita sforzi e prepara la borsa per l'ospedale: vacci subito se hai contrazioni regolari prima delle 37 "
+        u"settimane, forte mal di testa, vista disturbata, dolore sotto le costole, viso o mani gonfi di colpo.",
         u"4) Da comprare: camicie da notte aperte davanti, assorbenti per il dopoparto, body, tutine, pannolini e "
         u"un seggiolino per l'auto omologato.",
     },

@@ -48,7 +48,7 @@ const MonthParagraph kMonthParagraphs[] = {
     {4, u"I polmoni si sviluppano ma non respirano ancora: l'ossigeno gli arriva attraverso la placenta e il "
         u"cordone ombelicale. Si forma l'appendice e il corpo si copre di una peluria sottile, la lanugine."},
     {4, u"L'orecchio è quasi completo e le retine cominciano a percepire la luce, ma non può ancora vedere."},
-    {4, u"Muove i muscoli del viso: aggrotta la fronte e fa smorfie."},
+    {4, u"Fa smorfie, aggrotta la fronte e si mette il pollice in bocca."},
     {4, u"Alla fine del quarto mese, verso la diciassettesima settimana, è lungo circa 18\u00A0cm e pesa 150\u00A0g."},
 
     {5, u"Le cellule nervose sono quasi tutte formate e i muscoli si rafforzano. All'ecografia si può vedere il sesso. "
@@ -62,28 +62,28 @@ const MonthParagraph kMonthParagraphs[] = {
 
     {6, u"Gli organi sessuali sono completi e sotto le gengive ci sono già le gemme dei denti. Crescono le unghie, "
         u"i nervi maturano e si forma il primo strato di grasso sotto la pelle."},
-    {6, u"Sente i suoni e reagisce se accarezzi la pancia."},
-    {6, u"Si muove di più, si gira spesso e fa già la pipì nel liquido amniotico."},
+    {6, u"Sente i suoni, reagisce alle carezze e fa già la pipì."},
+    {6, u"Se si muove meno o in modo diverso, chiama subito l'ospedale: non aspettare."},
     {6, u"Alla fine del sesto mese, verso la ventiseiesima settimana, supera i 30\u00A0cm e pesa circa 700\u00A0g."},
 
-    {7, u"Fa movimenti respiratori regolari, anche se nei polmoni non c'è ancora aria, e il suo sistema nervoso "
-        u"comincia a maturare."},
+    {7, u"Fa movimenti respiratori e il suo sistema nervoso matura. Se si muove meno o in modo diverso, chiama subito "
+        u"l'ospedale: non aspettare."},
     {7, u"Apre gli occhi per la prima volta e percepisce la luce che filtra attraverso la pancia."},
     {7, u"Fa capriole nel liquido amniotico."},
     {7, u"Alla fine del settimo mese, verso la trentesima settimana, è lungo circa 40\u00A0cm e pesa 1,3\u00A0kg."},
 
-    {8, u"La corteccia cerebrale si sviluppa, si ritiene che possa già avvertire il dolore e le sue unghie sono "
-        u"complete."},
-    {8, u"Ormai sente bene i suoni e sussulta quando arriva un rumore forte e improvviso."},
-    {8, u"Inghiotte il liquido amniotico: così sviluppa il gusto e allena l'apparato digerente, mentre i reni, che "
-        u"funzionano già, filtrano ciò che beve e lo rimettono in circolo con la pipì."},
+    {8, u"La corteccia cerebrale si sviluppa: si ritiene che il tuo bambino possa già avvertire il dolore. Le unghie "
+        u"sono complete."},
+    {8, u"Sente bene i suoni, sussulta ai rumori forti e improvvisi, distingue la luce dal buio."},
+    {8, u"Inghiotte il liquido amniotico: così allena il gusto, l'intestino e i reni. Se si muove meno o in modo "
+        u"diverso, chiama subito l'ospedale, senza aspettare il giorno dopo."},
     {8,
      u"Alla fine dell'ottavo mese, verso la trentaquattresima settimana, è lungo circa 45\u00A0cm e pesa 2,1\u00A0kg."},
 
-    {9, u"Il cervello continua a crescere e a maturare rapidamente. Sotto la pelle si accumula il grasso che lo "
-        u"terrà al caldo dopo la nascita e il tuo bambino diventa più paffuto, mentre la pelle si distende e perde "
-        u"gran parte della lanugine. I polmoni sono ormai pronti a respirare aria. Nella maggior parte dei casi si "
-        u"sistema a testa in giù, verso il bacino, pronto per la nascita."},
+    {9, u"Il cervello continua a maturare rapidamente. Sotto la pelle si accumula il grasso che lo terrà al caldo: "
+        u"diventa più paffuto e perde quasi tutta la lanugine. Entro la fine del mese i polmoni saranno pronti a "
+        u"respirare aria. Quasi sempre si sistema a testa in giù, verso il bacino. Se si muove meno o in modo "
+        u"diverso, chiama subito l'ospedale, senza aspettare il giorno dopo."},
     {9, u"I suoi sensi sono pronti per la nascita: sente, distingue la luce, percepisce il tocco e il gusto."},
     {9, u"Ha sempre meno spazio, ma i suoi calci si sentono bene."},
     {9, u"Alla fine del nono mese è lungo circa 50\u00A0cm e pesa 3-3,5\u00A0kg."},

@@ -33,7 +33,7 @@ const char16_t *const kWeekTexts[] = {
     u"Sui polpastrelli del tuo bambino cominciano a formarsi le impronte digitali e si sviluppano i muscoli del "
     u"viso. Per l'ecografia, chiedi se è meglio arrivare con la vescica piena.",
     // 11
-    u"È grande più o meno come un mandarino e i suoi organi hanno già cominciato a funzionare. Il rischio di aborto "
+    u"È grande più o meno come un fico e i suoi organi hanno già cominciato a funzionare. Il rischio di aborto "
     u"spontaneo ora si riduce molto. Un detto popolare vuole che la pancia a punta annunci un maschio: è solo una "
     u"credenza!",
     // 12
@@ -50,7 +50,7 @@ const char16_t *const kWeekTexts[] = {
     u"stomaco.",
     // 16
     u"In queste settimane il tuo bambino cresce molto in fretta. Se fai un'ecografia, potrai vedere il profilo del "
-    u"suo viso e i suoi movimenti: scalcia, si stira, si gira e apre le manine, anche se tu non lo senti ancora.",
+    u"suo viso e i suoi movimenti: scalcia, si stira, si gira e apre le manine, anche se forse non lo senti ancora.",
     // 17
     u"La placenta è ormai grande quanto il tuo bambino, che si esercita con i primi movimenti respiratori, anche "
     u"se nei polmoni non c'è ancora aria.",
@@ -74,8 +74,8 @@ const char16_t *const kWeekTexts[] = {
     u"Appoggiando la mano sulla tua pancia, il tuo partner può cominciare a sentire i movimenti del bambino. Goditi "
     u"questi momenti insieme e, nei giorni più difficili, chiedi aiuto a chi ti sta vicino.",
     // 24
-    u"Da ora il tuo bambino è considerato vitale: se nascesse molto prima del termine, le cure di una terapia "
-    u"intensiva neonatale gli darebbero la possibilità di farcela.",
+    u"Da ora è considerato vitale: se nascesse molto prima, la terapia intensiva neonatale gli darebbe una "
+    u"possibilità. Se sei a rischio di diabete, tra 24 e 28 settimane farai la curva da carico.",
     // 25
     u"Prova a cantargli ogni sera la stessa ninna nanna: dopo la nascita potrebbe riconoscerla e calmarsi "
     u"ascoltandola. La tua voce è quella che sente meglio, perché gli arriva anche dall'interno del tuo corpo.",
@@ -86,11 +86,11 @@ const char16_t *const kWeekTexts[] = {
     u"I suoi movimenti diventano più bruschi, a volte mentre cerchi di dormire: riposa quando puoi di giorno. Dalla "
     u"28ª settimana addormentati sul fianco, non sulla schiena; se ti svegli supina, torna sul fianco.",
     // 28
-    u"Ritagliati ogni giorno qualche momento di calma: fa bene a te e al bambino. Se ti senti spesso in ansia o giù, "
-    u"non tenerlo per te: rivolgiti all'ostetrica o al consultorio.",
+    u"La calma fa bene anche al bambino: se sei spesso in ansia o giù, parlane con l'ostetrica. È ora del vaccino "
+    u"dTpa contro la pertosse, in ogni gravidanza, e in stagione di quello antinfluenzale.",
     // 29
-    u"L'utero che cresce preme sul tuo stomaco: puoi avere bruciori o sentirti sazia subito, perciò fai pasti "
-    u"piccoli e frequenti. Il medico o l'ostetrica controlleranno nelle visite che il bambino cresca bene.",
+    u"L'utero che cresce preme sul tuo stomaco: puoi avere bruciori o sentirti sazia subito, perciò fai pasti piccoli "
+    u"e frequenti. Nelle visite si controlla che il bambino cresca bene; se sei Rh negativa, ti proporranno l'anti-D.",
     // 30
     u"Con l'avvicinarsi della data del parto è normale provare un po' di ansia: parlane con chi ti segue. Se hai "
     u"altri figli, invitali a parlare al fratellino o alla sorellina nella pancia.",
@@ -98,32 +98,33 @@ const char16_t *const kWeekTexts[] = {
     u"Il tuo bambino è sempre più attento a ciò che lo circonda: percepisce i tuoi movimenti, la tua voce, la "
     u"musica, la luce e le carezze sulla pancia, e spesso risponde muovendosi.",
     // 32
-    u"In queste settimane il tuo bambino cerca la posizione per la nascita: nella maggior parte dei casi si mette "
-    u"a testa in giù. Se non si è ancora girato, non preoccuparti: ha ancora qualche settimana di tempo.",
+    u"Il tuo bambino cerca la posizione per la nascita: quasi sempre si mette a testa in giù. Se non si è ancora "
+    u"girato, ha tempo; se a 36 settimane è ancora podalico, potranno proporti di girarlo dall'esterno.",
     // 33
     u"Un massaggio delicato su schiena e pancia, fatto dal tuo partner, può rilassarti: è un momento di calma e di "
     u"vicinanza per voi due e, forse, anche per il bambino.",
     // 34
     u"Informati sul parto e sulle sue fasi, per esempio a un corso di accompagnamento alla nascita: ti aiuterà ad "
-    u"affrontarlo con fiducia. Ogni tanto sentirai spingere un ginocchio o un piedino.",
+    u"affrontarlo con fiducia. Sentirai spesso spingere un ginocchio o un piedino.",
     // 35
-    u"Il parto si avvicina. Il tuo bambino sente i rumori esterni, attutiti dalla pancia e dal liquido amniotico: "
-    u"si stima che gliene arrivi più o meno la metà. Parlagli spesso: la tua voce gli è già familiare.",
+    u"Il parto si avvicina: tra 36 e 37 settimane ti proporranno il tampone per lo streptococco B. Il tuo bambino "
+    u"sente i rumori esterni, attutiti dalla pancia: gliene arriva più o meno la metà.",
     // 36
-    u"Le contrazioni preparatorie possono disturbarti: respira piano e a fondo. Se diventano regolari e dolorose, o se "
-    u"perdi liquido o sangue, chiama subito l'ostetrica.",
+    u"Le contrazioni preparatorie possono disturbarti: respira piano e a fondo. Se si fanno regolari e dolorose o "
+    u"perdi liquido o sangue, chiama subito l'ostetrica o il punto nascita.",
     // 37
     u"Metti in auto la borsa per l'ospedale. Ormai conosci il ritmo dei suoi movimenti: se si muove meno del solito, "
     u"chiama subito l'ostetrica o l'ospedale.",
     // 38
-    u"La sua testa potrebbe essere già scesa nel bacino: se è così respiri meglio, ma camminare stanca di più. Se hai "
-    u"già partorito, spesso scende solo in travaglio. Le ossa del cranio, non ancora saldate, lo aiutano a nascere.",
+    u"La sua testa potrebbe essere già scesa nel bacino: se è così respiri meglio, ma camminare stanca di più. Se non "
+    u"è il tuo primo figlio, spesso scende solo in travaglio. Le ossa del cranio, non ancora saldate, lo aiutano a "
+    u"nascere.",
     // 39
     u"Ti senti pesante e dormi poco: è normale in queste ultime settimane di attesa. Un bagno tiepido e rilassante "
-    u"può darti sollievo, se non hai ancora rotto le acque.",
+    u"può darti sollievo. Se perdi liquido, chiama subito l'ospedale.",
     // 40
-    u"Potresti sentirti diversa dal solito e avere una gran voglia di mettere in ordine la casa: è l'istinto del "
-    u"nido. Questa settimana ti sembrerà infinita, ma l'incontro è ormai vicino.",
+    u"Potresti sentirti diversa e voler riordinare casa: è l'istinto del nido. L'attesa sembra infinita. Dopo la data "
+    u"prevista ti controlleranno più spesso e tra 41 e 42 settimane ti proporranno l'induzione del parto.",
 };
 
 static_assert(std::size(kWeekTexts) == kLastWeek - kFirstWeek + 1, "one text for every week from 4 to 40");
