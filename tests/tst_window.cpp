@@ -531,7 +531,8 @@ private slots:
     // A reader finds the lists by name, opens and closes them, and presses
     // "Conferma"; Tab runs through the lists to the focus holder, which reads
     // as text; every result reads as the text shown, with its tooltip, and
-    // one out of sight is off screen. The lists at start show today.
+    // one out of sight is off screen. At start the lists show today and the
+    // window stands in the middle of the screen.
     void reader()
     {
         Window &f = start(QDate(2028, 2, 29));
@@ -541,6 +542,9 @@ private slots:
                          list->currentText();
         QCOMPARE(shown.join(u", "),
                  u"Giorno 01..29=29, Mese 01..12=02, Anno 2027..2028=2028, Lunghezza media del ciclo 22..45=28"_s);
+        const QSize screen = f.form->screen()->size();
+        QVERIFY(qAbs(2 * f.form->x() + layout::px(layout::kWindowWidth) - screen.width()) <= 1);
+        QVERIFY(qAbs(2 * f.form->y() + layout::px(layout::kHeightStrip) - screen.height()) <= 1);
         QVERIFY(QAccessible::queryAccessibleInterface(f.note)->state().offscreen);
         QAccessibleInterface *day = QAccessible::queryAccessibleInterface(f.Giorn);
         for (const bool expanded : {true, false}) {
