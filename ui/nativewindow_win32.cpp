@@ -3,12 +3,40 @@
 // and SetWindowPos keeps it above the other windows.
 #include "nativewindow.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
 #include <windows.h>
 
 namespace velluna {
+
+namespace {
+
+// A window with a transient parent is one Qt leaves out when it asks whether
+// the last window has closed, so the program would outlive its window.
+// Closing this one ends the program, once the close has gone through.
+class QuitOnClose final : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close) {
+            auto *window = static_cast<QWidget *>(watched);
+            QTimer::singleShot(0, window, [window] {
+                if (!window->isVisible() && QGuiApplication::quitOnLastWindowClosed())
+                    QCoreApplication::quit();
+            });
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 void keepOffTaskbar(QWidget *window)
 {
@@ -22,6 +50,7 @@ void keepOffTaskbar(QWidget *window)
     owner->QObject::setParent(window);
     owner->create();
     window->windowHandle()->setTransientParent(owner);
+    window->installEventFilter(new QuitOnClose(window));
 }
 
 void keepAboveOthers(QWidget *window)

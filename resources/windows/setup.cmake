@@ -1,11 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Italian installer, Velluna-VERSION-setup.exe in setup/, made with NSIS
+# The Italian installer, Velluna-VERSION-setup.exe beside Velluna.exe, made with NSIS
 # whenever makensis is there.
 find_program(VELLUNA_MAKENSIS makensis)
 if(VELLUNA_MAKENSIS)
-    set(velluna_setup ${CMAKE_BINARY_DIR}/setup/Velluna-${VELLUNA_VERSION}-setup.exe)
+    set(velluna_setup ${CMAKE_BINARY_DIR}/Velluna-${VELLUNA_VERSION}-setup.exe)
     add_custom_command(OUTPUT ${velluna_setup}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/setup
         COMMAND ${VELLUNA_MAKENSIS} -V2 -WX
             -DVERSION=${VELLUNA_VERSION} -DNUMERIC_VERSION=${PROJECT_VERSION}.0
             -DEXE=$<TARGET_FILE:velluna> -DLICENSE=${PROJECT_SOURCE_DIR}/LICENSE

@@ -2,7 +2,8 @@
 // What the real program should show after the end-to-end test's
 // calculation: the same window on the same day and platform, the same date
 // and cycle typed in and "Conferma" pressed twice. Writes its client area
-// as a PNG and prints the texts of the results, one "name: text" a line.
+// as a PNG and prints the texts of the results, one "name: text" a line,
+// and the height of the title bar.
 // Usage: e2e_expected DD MM YYYY CYCLE OUT.png
 #include "calc/clock.h"
 #include "ui/form1.h"
@@ -60,5 +61,8 @@ int main(int argc, char *argv[])
         const QString text = f.findChild<QLabel *>(QLatin1String(name))->text().simplified();
         std::printf("%s: %s\n", name, text.toUtf8().constData());
     }
+    // How far below the top of the frame the window system puts the client
+    // area: the title bar's height as the program's own platform sees it.
+    std::printf("Caption: %d\n", f.geometry().top() - f.frameGeometry().top());
     return 0;
 }

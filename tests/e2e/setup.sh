@@ -9,14 +9,25 @@ set -uo pipefail
 setup=${1:?usage: setup.sh Velluna-VERSION-setup.exe VERSION}
 version=${2:?usage: setup.sh Velluna-VERSION-setup.exe VERSION}
 if [ -z "${VELLUNA_E2E_INSIDE:-}" ]; then
-    for tool in xvfb-run xauth xdotool wine wineserver; do
+    for tool in xvfb-run xauth openbox xdotool xprop wmctrl wine wineserver; do
         command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (tools/windows installs it)"; exit 1; }; done
     VELLUNA_E2E_INSIDE=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
 fi
 export WINEDEBUG=-all
+# Wine would copy the Start-menu entry into this machine's own desktop menu.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.exe=d"
 unset QT_QPA_PLATFORM
 fail() { echo "FAIL: $*"; exit 1; }
-eventually() { for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done; return 1; }
+tries=300 # Wine starts slowly
+source "$(dirname "$0")/x11.sh"
+dir="${WINEPREFIX:?WINEPREFIX is not set}/drive_c/Program Files/Velluna"
+# A round trip that fails half-way uninstalls what it installed, so that the
+# next run starts from the same empty prefix.
+cleanup() {
+    kill $(jobs -p) 2>/dev/null
+    [ -f "$dir/Uninstall.exe" ] && { wine "$dir/Uninstall.exe" /S; wineserver -w; }
+}
+trap cleanup EXIT
 drive=${WINEPREFIX:?WINEPREFIX is not set}/drive_c
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velluna'
 # Everything under C:, but the places Windows itself writes to as it runs.
@@ -30,7 +41,6 @@ ours && fail "a Velluna registry key is there before installing"
 
 wine "$setup" /S || fail "the silent install failed"
 wineserver -w
-dir="$drive/Program Files/Velluna"
 for f in "$dir/Velluna.exe" "$dir/Uninstall.exe" "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Velluna.lnk"; do
     [ -s "$f" ] || fail "not installed: ${f#"$drive"/}"
 done
@@ -42,12 +52,12 @@ done
 size_kib=$(( $(printf '%d' "$(sed -n 's/.*EstimatedSize.*REG_DWORD *//p' <<<"$record")") ))
 [ "$size_kib" -eq $(( ($(stat -c %s "$dir/Velluna.exe") + 1023) / 1024 )) ] || fail "EstimatedSize $size_kib KiB is not the program's"
 
+start_window_manager
 wine "$dir/Velluna.exe" &
 app=$!
-eventually bash -c "xdotool search --onlyvisible --name '^Velluna    ----Zebo$' >/dev/null" || fail "the installed program shows no window"
-xdotool search --onlyvisible --name '^Velluna    ----Zebo$' | head -1 | xargs -I{} xdotool windowclose {} 2>/dev/null \
-    || wine taskkill /im Velluna.exe >/dev/null 2>&1
-eventually bash -c "! kill -0 $app 2>/dev/null" || { kill $app; fail "the installed program did not close"; }
+wait_for_window
+close_window
+[ "$closed" = "status 0" ] || fail "the installed program ended with $closed"
 
 wine "$dir/Uninstall.exe" /S || fail "the silent uninstall failed"
 wineserver -w # the uninstaller goes on from a copy in the temporary folder

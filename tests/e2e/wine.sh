@@ -37,6 +37,7 @@ wine "$expected_exe" "$day" "$month" "$year" 28 "$(winepath -w "$work/expected.p
     || { echo "FAIL: e2e_expected did not run"; exit 1; }
 tr -d '\r' < "$work/expected.txt" | sed 's/^/expected /'
 perce=$(tr -d '\r' < "$work/expected.txt" | sed -n 's/^Perce: //p')
+caption=$(tr -d '\r' < "$work/expected.txt" | sed -n 's/^Caption: //p')
 
 wine "$exe" &
 app=$!
@@ -47,7 +48,7 @@ seen="$(client Width)x$(client Height) $(states)"
 calculate "$day" "$month" "$year"
 xdotool mousemove 1000 700 # the pointer off the window: no hover effect in the picture
 sleep 0.5
-seen+=", $(placement) $(states)"
+seen+=", $(placement "$caption") $(states)"
 # The blink changes two labels' colours; a few of their pixels may differ.
 import -window "$win" "$work/shown.png"
 differing=$(compare -metric AE -fuzz 12% "$work/shown.png" "$work/expected.png" null: 2>&1)

@@ -36,10 +36,12 @@ calculate() {
 }
 
 # The window's height and the top of its frame: centred on a 768-pixel
-# screen it is at (768 * 15 - 7950) / 2 / 15.
+# screen it is at (768 * 15 - 7950) / 2 / 15. The frame's height above the
+# client area is the window manager's, unless given: under Wine the program
+# places a frame of Windows' measures, not the one the window manager draws.
 placement() {
-    local frame_top
-    frame_top=$(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= //' | cut -d, -f3 | tr -d ' ')
+    local frame_top=${1:-}
+    [ -n "$frame_top" ] || frame_top=$(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= //' | cut -d, -f3 | tr -d ' ')
     echo "$(client Height) at $(($(client 'Absolute upper-left Y') - frame_top))"
 }
 
@@ -47,7 +49,11 @@ placement() {
 # status (in this shell: only it can wait for the program).
 close_window() {
     wmctrl -i -c "$win"
-    eventually bash -c "! kill -0 $app 2>/dev/null"
-    wait "$app"
-    closed="status $?"
+    if eventually bash -c "! kill -0 $app 2>/dev/null"; then
+        wait "$app"
+        closed="status $?"
+    else
+        kill "$app"
+        closed="still running"
+    fi
 }
