@@ -20,7 +20,8 @@ unset QT_QPA_PLATFORM
 fail() { echo "FAIL: $*"; exit 1; }
 tries=300 # Wine starts slowly
 source "$(dirname "$0")/x11.sh"
-dir="${WINEPREFIX:?WINEPREFIX is not set}/drive_c/Program Files/Velluna"
+drive=${WINEPREFIX:?WINEPREFIX is not set}/drive_c
+dir="$drive/Program Files/Velluna"
 # A round trip that fails half-way uninstalls what it installed, so that the
 # next run starts from the same empty prefix.
 cleanup() {
@@ -28,7 +29,6 @@ cleanup() {
     [ -f "$dir/Uninstall.exe" ] && { wine "$dir/Uninstall.exe" /S; wineserver -w; }
 }
 trap cleanup EXIT
-drive=${WINEPREFIX:?WINEPREFIX is not set}/drive_c
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velluna'
 # Everything under C:, but the places Windows itself writes to as it runs.
 files() { find "$drive" -path "$drive/windows" -prune -o -path "$drive/users/*/AppData/Local/Temp" -prune \

@@ -33,11 +33,11 @@ start_window_manager
 # 35.71 that needs its decimal separator.
 lmp=$(date -d '-100 days' +'%d %m %Y')
 read -r day month year <<<"$lmp"
-wine "$expected_exe" "$day" "$month" "$year" 28 "$(winepath -w "$work/expected.png")" > "$work/expected.txt" \
-    || { echo "FAIL: e2e_expected did not run"; exit 1; }
-tr -d '\r' < "$work/expected.txt" | sed 's/^/expected /'
-perce=$(tr -d '\r' < "$work/expected.txt" | sed -n 's/^Perce: //p')
-caption=$(tr -d '\r' < "$work/expected.txt" | sed -n 's/^Caption: //p')
+wine "$expected_exe" "$day" "$month" "$year" 28 "$(winepath -w "$work/expected.png")" \
+    | tr -d '\r' > "$work/expected.txt" || { echo "FAIL: e2e_expected did not run"; exit 1; }
+sed 's/^/expected /' "$work/expected.txt"
+perce=$(sed -n 's/^Perce: //p' "$work/expected.txt")
+caption=$(sed -n 's/^Caption: //p' "$work/expected.txt")
 
 wine "$exe" &
 app=$!
