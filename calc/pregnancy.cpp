@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pregnancy.h"
 
+#include "calc/heights.h"
+#include "calc/progress.h"
 #include "content/texts.h"
 #include "input/leadingnumber.h"
 
@@ -24,6 +26,14 @@ QString weekCaption(int weeks, int rest)
            + QString::number(rest) + QStringLiteral(" giorni");
 }
 
+// A caption as a sentence of its own: "2 giorni." already ends one.
+QString sentence(QString caption)
+{
+    if (caption.endsWith(u'.'))
+        caption.chop(1);
+    return QStringLiteral(". ") + caption;
+}
+
 } // namespace
 
 int cycleDifference(QStringView cycleText)
@@ -43,56 +53,90 @@ int monthForElapsed(int elapsed)
     return static_cast<int>(std::floor(elapsed / 30.41666)) + 1;
 }
 
-QString resultSummary(const QString &probable, const QStringList &captions)
+Display Pregnancy::calculate(QDate lmp, QStringView cycle, QDate today)
 {
-    QString summary = QStringLiteral("Probabile parto: ") + probable;
-    for (QString caption : captions) {
-        // "2 giorni." already ends its sentence.
-        if (caption.endsWith(u'.'))
-            caption.chop(1);
-        summary += QStringLiteral(". ") + caption;
-    }
-    return summary;
+    Display d;
+    Elabora(lmp, cycle, today, d);
+    AggiornaProgresso(d);
+    // The focus holder says what the press produced: the probable date, and
+    // the weeks and the month unless an early stop keeps them out of sight.
+    d.Text1 = QStringLiteral("Probabile parto: ") + d.birthDates[1];
+    if (d.heightTwips == kHeightFull)
+        d.Text1 += sentence(*d.Settimana) + sentence(*d.Label7);
+    return d;
 }
 
-Status computeStatus(QDate adjustedLmp, int cycleDiff, QDate today)
+void Pregnancy::Elabora(QDate lmp, QStringView cycle, QDate today, Display &d)
 {
-    Status s;
-    s.days = static_cast<int>(adjustedLmp.daysTo(today));
-    s.weeks = floorDiv(s.days, 7);
-    s.rest = s.days % 7;
-    if (s.rest < 0) {
-        s.futureStop = true;
-        return s;
+    DiffCiclo = cycleDifference(cycle);
+    QDate adjusted = lmp.addDays(DiffCiclo);
+    d.heightTwips = kHeightFull;
+    d.centredForTwips = kHeightFull;
+    GiorniTotali = kGiorniTotali;
+    for (int i = 0; i < 3; ++i) {
+        DividiG(adjusted.addDays(kBirthOffsets[i]));
+        d.birthDates[i] = DataLunga;
     }
-    s.weekCaption = weekCaption(s.weeks, s.rest);
+    Calcolo(adjusted, today, d);
+}
 
-    s.weekMarked = s.weeks > 3;
-    if (s.weekMarked)
-        s.weekTooltip = content::weekText(s.weeks);
+void Pregnancy::DividiG(QDate R)
+{
+    DataLunga = longDate(R);
+}
 
-    s.elapsed = s.days + cycleDiff;
-    s.month = monthForElapsed(s.elapsed);
-    if (s.month > 0 && s.month < 10)
-        s.pictureMonth = s.month;
-    if (s.month >= 10) {
-        s.month = 9;
-        s.finalMonth = true;
+void Pregnancy::Calcolo(QDate &M, QDate today, Display &d)
+{
+    const int days = static_cast<int>(M.daysTo(today));
+    const int weeks = floorDiv(days, 7);
+    const int rest = days % 7; // with the sign of days
+    if (rest < 0) {
+        // The adjusted date lies ahead by part of a week: nothing is shown.
+        d.heightTwips = kHeightFutureStop;
+        return;
     }
-    s.trimester = s.month < 4 ? 1 : s.month < 7 ? 2 : 3;
-    s.trimesterCaption = QString::number(s.trimester) + QStringLiteral("° Trimestre");
-    s.monthCaption = QString::number(s.month) + QStringLiteral("° Mese")
-                     + (s.finalMonth ? QStringLiteral(" Finale") : QString());
-    s.monthPhrase = content::monthPhrase(s.month);
-
-    s.milestoneWeek = floorDiv(s.elapsed + 7, 7);
-    if (s.milestoneWeek < 0 || s.milestoneWeek >= 42) {
-        s.milestoneStop = true;
-        return s;
+    GiorniPassati = days;
+    if (weeks > 3) {
+        d.SettimanaMarked = true;
+        Lampeggio = 1;
+        if (weeks <= 40)
+            d.SettimanaTip = content::weekText(weeks);
     }
-    s.milestone = content::milestone(s.milestoneWeek);
-    s.advice = content::adviceText(s.trimester);
-    return s;
+    d.Settimana = weekCaption(weeks, rest);
+
+    // Month, trimester and milestone count from the date as entered.
+    DiffCiclo = -DiffCiclo;
+    M = M.addDays(DiffCiclo);
+    const int elapsed = static_cast<int>(M.daysTo(today));
+    int month = monthForElapsed(elapsed);
+    MeseCorrente = month;
+    d.Image1 = content::monthPicture(month);
+    const bool final = month >= 10;
+    if (final) {
+        month = 9;
+        MeseCorrente = 9;
+    }
+    const int trimester = month < 4 ? 1 : month < 7 ? 2 : 3;
+    d.Trimestre = QString::number(trimester) + QStringLiteral("° Trimestre");
+    d.Label7 = QString::number(month) + QStringLiteral("° Mese") + (final ? QStringLiteral(" Finale") : QString());
+    if (month >= 1)
+        d.Posiz = content::monthPhrase(month);
+
+    const int milestoneWeek = floorDiv(elapsed + 7, 7);
+    if (milestoneWeek < 0 || milestoneWeek >= 42) {
+        d.heightTwips = kHeightMilestoneStop;
+        return;
+    }
+    d.Consigli = content::milestone(milestoneWeek);
+    d.note = content::adviceText(trimester);
+}
+
+void Pregnancy::AggiornaProgresso(Display &d) const
+{
+    const Progress p = computeProgress(GiorniPassati, GiorniTotali);
+    d.Perce = p.caption;
+    d.PerceTip = p.countdown;
+    d.maskLeftTwips = p.maskLeftTwips;
 }
 
 } // namespace velluna

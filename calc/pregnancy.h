@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The pregnancy arithmetic: birth dates, elapsed weeks and days, month,
-// trimester and milestone week, with the texts the window shows for them.
+// The pregnancy state and the calculation that runs when the date and the
+// cycle are accepted: birth dates, elapsed weeks and days, month, trimester,
+// milestone, advice and progress, as what the window must show.
 #pragma once
+
+#include "content/monthdetail.h"
 
 #include <QDate>
 #include <QString>
-#include <QStringList>
 #include <QStringView>
 #include <array>
+#include <optional>
 
 namespace velluna {
 
@@ -28,42 +31,56 @@ int cycleDifference(QStringView cycleText);
 // full Italian names: "domenica 28 novembre 2027".
 QString longDate(QDate date);
 
-// Everything one calculation derives from the adjusted date of the last
-// menstruation, the cycle difference and today, in the order the window
-// applies it.
-struct Status
-{
-    int days = 0;  // today minus the adjusted date
-    int weeks = 0; // rounded down, so -1 for days -1 to -7
-    int rest = 0;  // days modulo 7 with the sign of days
-    QString weekCaption;
-    bool futureStop = false; // the adjusted date lies ahead by part of a week
-
-    bool weekMarked = false; // four weeks or more: pointer, blink, tooltip
-    QString weekTooltip;     // empty when the week has no text (above 40)
-
-    int elapsed = 0; // today minus the date as entered
-    int month = 0;   // clamped to 9
-    bool finalMonth = false;
-    int pictureMonth = 0; // 1..9 when the thumbnail changes, else 0
-    int trimester = 0;
-    QString trimesterCaption;
-    QString monthCaption;  // "5° Mese", "9° Mese Finale"
-    QString monthPhrase;   // empty when the phrase stays as it was
-
-    int milestoneWeek = 0;
-    bool milestoneStop = false; // outside 0..41: the advice stays as it was
-    QString milestone;
-    QString advice;
-};
-
-Status computeStatus(QDate adjustedLmp, int cycleDiff, QDate today);
-
 // Month of pregnancy from days since the date as entered: 30.41666 days each.
 int monthForElapsed(int elapsed);
 
-// What a screen reader hears after a calculation: "Probabile parto: " and the
-// probable date, then each further caption given, as sentences.
-QString resultSummary(const QString &probable, const QStringList &captions = {});
+// What one calculation puts in the window, field by control. An empty field
+// leaves the control as it was: the early stops keep earlier results.
+struct Display
+{
+    std::array<QString, 3> birthDates; // Label1, Label2, Label3
+    std::optional<QString> Settimana;
+    std::optional<QString> SettimanaTip;
+    bool SettimanaMarked = false; // the question pointer, from four weeks on
+    std::optional<QString> Label7;
+    std::optional<QString> Trimestre;
+    std::optional<QString> Posiz;
+    std::optional<QString> Consigli;
+    std::optional<QString> note;
+    std::optional<content::Picture> Image1;
+    QString Perce;
+    QString PerceTip;
+    float maskLeftTwips = 0; // where the black mask over the bar begins
+    int heightTwips = 0;
+    // The window is centred for the full height, even when an early stop
+    // then shrinks it.
+    int centredForTwips = 0;
+    QString Text1; // what the focus holder says: the result in a sentence
+};
+
+// The state that the window keeps between calculations. Unset values count
+// as 0, except the two day counts, which start at 1.
+class Pregnancy
+{
+public:
+    // An accepted date of the last menstruation and cycle text, on `today`.
+    Display calculate(QDate lmp, QStringView cycle, QDate today);
+
+    int meseCorrente() const { return MeseCorrente; }
+    bool weekBlinks() const { return Lampeggio == 1; }
+
+private:
+    void Elabora(QDate lmp, QStringView cycle, QDate today, Display &d);
+    void DividiG(QDate R);
+    void Calcolo(QDate &M, QDate today, Display &d);
+    void AggiornaProgresso(Display &d) const;
+
+    int DiffCiclo = 0;     // cycle length minus 28, in whole days
+    int GiorniTotali = 1;  // length of the pregnancy in days
+    int GiorniPassati = 1; // days from the adjusted date to today
+    QString DataLunga;     // the last long date written
+    int MeseCorrente = 0;  // month of pregnancy, 9 at most
+    int Lampeggio = 0;     // 1 once the week label blinks too
+};
 
 } // namespace velluna

@@ -5,6 +5,22 @@
 
 namespace velluna::content {
 
+namespace {
+
+std::optional<Picture> picture(int month, int firstResource)
+{
+    if (month < 1 || month > 9)
+        return std::nullopt;
+    return Picture{QString::number(firstResource + month - 1), QStringLiteral("Il bambino al %1° mese").arg(month)};
+}
+
+} // namespace
+
+std::optional<Picture> monthPicture(int month)
+{
+    return picture(month, 1);
+}
+
 int monthFromCaption(QStringView caption)
 {
     if (caption.isEmpty())
@@ -32,18 +48,19 @@ QString monthDetailText(int month)
     return text;
 }
 
-QString monthPictureName(int month)
+MonthPage monthPage(QStringView monthCaption, int currentMonth)
 {
-    return QStringLiteral("Il bambino al %1° mese").arg(month);
-}
-
-PicturePlace detailPicturePlace(int month)
-{
-    if (month == 1)
-        return PicturePlace::Small;
-    if (month == 2 || month == 3)
-        return PicturePlace::Wide;
-    return PicturePlace::Unchanged;
+    MonthPage page;
+    const int month = monthFromCaption(monthCaption);
+    if (month != 0) {
+        page.text = monthDetailText(month);
+        if (month == 1)
+            page.place = PicturePlace::Small;
+        else if (month == 2 || month == 3)
+            page.place = PicturePlace::Wide;
+    }
+    page.picture = picture(currentMonth, 101);
+    return page;
 }
 
 } // namespace velluna::content

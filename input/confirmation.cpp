@@ -12,6 +12,17 @@ bool dateAccepted(const EntryTexts &t, QDate today)
     return lmpAccepted(t.day, t.month, t.year, today);
 }
 
+Confirmation::Answer rejected(Confirmation::Panel panel, Confirmation::Message message,
+                              std::optional<int> faseAfterMessage = {})
+{
+    return {.panel = panel,
+            .message = message,
+            .calculate = false,
+            .faseAfterMessage = faseAfterMessage,
+            .prompt = messageText(message),
+            .lmp = {}};
+}
+
 } // namespace
 
 Confirmation::Answer Confirmation::press(const EntryTexts &texts, QDate today)
@@ -19,15 +30,20 @@ Confirmation::Answer Confirmation::press(const EntryTexts &texts, QDate today)
     if (Fase == 0)
         return checkDate(texts, today);
     if (!cycleAccepted(texts.cycle))
-        return {.panel = Panel::Unchanged, .message = Message::Cycle, .calculate = false, .faseAfterMessage = 1};
+        return rejected(Panel::Unchanged, Message::Cycle, 1);
     Fase = 0;
     // The date lists stay reachable from the keyboard behind the cycle
     // panel, so the date is checked again before anything is computed from
     // it; a date edited into no date, or one that aged out at New Year,
     // sends the user back to the date.
     if (!dateAccepted(texts, today))
-        return {.panel = Panel::Hidden, .message = Message::Date, .calculate = false, .faseAfterMessage = {}};
-    return {.panel = Panel::Hidden, .message = Message::None, .calculate = true, .faseAfterMessage = {}};
+        return rejected(Panel::Hidden, Message::Date);
+    return {.panel = Panel::Hidden,
+            .message = Message::None,
+            .calculate = true,
+            .faseAfterMessage = {},
+            .prompt = {},
+            .lmp = *calendarDate(texts.day, texts.month, texts.year)};
 }
 
 Confirmation::Answer Confirmation::checkDate(const EntryTexts &texts, QDate today)
@@ -36,11 +52,16 @@ Confirmation::Answer Confirmation::checkDate(const EntryTexts &texts, QDate toda
     // accepted before, so this guard passes in use; it comes first all the
     // same.
     if (!cycleAccepted(texts.cycle))
-        return {.panel = Panel::Unchanged, .message = Message::Cycle, .calculate = false, .faseAfterMessage = {}};
+        return rejected(Panel::Unchanged, Message::Cycle);
     if (!dateAccepted(texts, today))
-        return {.panel = Panel::Unchanged, .message = Message::Date, .calculate = false, .faseAfterMessage = {}};
+        return rejected(Panel::Unchanged, Message::Date);
     Fase = 1;
-    return {.panel = Panel::Shown, .message = Message::None, .calculate = false, .faseAfterMessage = {}};
+    return {.panel = Panel::Shown,
+            .message = Message::None,
+            .calculate = false,
+            .faseAfterMessage = {},
+            .prompt = QStringLiteral("Data accettata: scegli la lunghezza media del ciclo e premi Conferma."),
+            .lmp = {}};
 }
 
 void Confirmation::messageGone(const Answer &answer)
@@ -60,6 +81,11 @@ QString messageText(Confirmation::Message message)
         break;
     }
     return {};
+}
+
+QString startPrompt()
+{
+    return QStringLiteral("Scegli la data dell'ultima mestruazione e premi Conferma.");
 }
 
 } // namespace velluna

@@ -33,6 +33,10 @@ public:
         // a message shows; a cycle rejected at the second stage keeps the
         // user at the cycle whatever they did meanwhile.
         std::optional<int> faseAfterMessage;
+        // What the focus holder says after the press, when it changes: the
+        // message, or what to enter next. The calculation says its result.
+        QString prompt;
+        QDate lmp; // the accepted date, when the press calculates
     };
 
     // 0 while the date is awaited, 1 once it is accepted and the cycle is.
@@ -51,5 +55,8 @@ private:
 
 // The error row's text for a message; empty for none.
 QString messageText(Confirmation::Message message);
+
+// What the focus holder says before the first press.
+QString startPrompt();
 
 } // namespace velluna

@@ -4,29 +4,41 @@
 #include "datecheck.h"
 #include "leadingnumber.h"
 
+#include <array>
 #include <cmath>
 
 namespace velluna {
+
+namespace {
 
 QString twoDigits(int n)
 {
     return n < 10 ? QStringLiteral("0") + QString::number(n) : QString::number(n);
 }
 
-QStringList cycleItems()
+QStringList numbered(int first, int last, QString (*write)(int))
 {
     QStringList items;
-    for (int c = kCicloMin; c <= kCicloMax; ++c)
-        items << QString::number(c);
+    for (int n = first; n <= last; ++n)
+        items << write(n);
     return items;
+}
+
+QString plain(int n)
+{
+    return QString::number(n);
+}
+
+} // namespace
+
+QStringList cycleItems()
+{
+    return numbered(kCicloMin, kCicloMax, plain);
 }
 
 QStringList monthItems()
 {
-    QStringList items;
-    for (int m = 1; m <= 12; ++m)
-        items << twoDigits(m);
-    return items;
+    return numbered(1, 12, twoDigits);
 }
 
 QStringList yearItems(int currentYear)
@@ -34,35 +46,23 @@ QStringList yearItems(int currentYear)
     return {QString::number(currentYear - 1), QString::number(currentYear)};
 }
 
-QStringList dayItems(int days)
+DayList dayList(const QString &day, QStringView month, QStringView year)
 {
-    QStringList items;
-    for (int d = 1; d <= days; ++d)
-        items << twoDigits(d);
-    return items;
-}
-
-std::array<int, 13> monthLengths(double year)
-{
-    std::array<int, 13> lengths{0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    DayList list;
+    list.year = leadingNumberText(year);
+    std::array<int, 13> GiorniMese{0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     // The date check follows the Gregorian calendar, so the list does too:
     // a century year is a leap year only when divisible by 400.
-    const bool leap = std::fmod(year, 4.0) == 0.0
-                      && (std::fmod(year, 100.0) != 0.0 || std::fmod(year, 400.0) == 0.0);
-    if (leap)
-        lengths[2] = 29;
-    return lengths;
-}
-
-int daysForMonthText(QStringView month, const std::array<int, 13> &lengths)
-{
+    const double y = leadingNumber(year);
+    if (std::fmod(y, 4.0) == 0.0 && (std::fmod(y, 100.0) != 0.0 || std::fmod(y, 400.0) == 0.0))
+        GiorniMese[2] = 29;
+    // Only picks of "01" .. "12" reach here in use; any other month text
+    // offers every day, so nothing typed is lost.
     const auto m = calendarNumber(month);
-    return m && *m >= 1 && *m <= 12 ? lengths[*m] : 31;
-}
-
-QString keptDayText(const QString &kept, int days)
-{
-    return days < leadingNumber(kept) ? QString::number(days) : kept;
+    const int days = m && *m >= 1 && *m <= 12 ? GiorniMese[*m] : 31;
+    list.days = numbered(1, days, twoDigits);
+    list.day = days < leadingNumber(day) ? QString::number(days) : day;
+    return list;
 }
 
 } // namespace velluna

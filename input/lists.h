@@ -4,28 +4,25 @@
 
 #include <QString>
 #include <QStringList>
-#include <array>
+#include <QStringView>
 
 namespace velluna {
 
-QStringList cycleItems();                // "22" .. "45"
-QStringList monthItems();                // "01" .. "12"
-QStringList yearItems(int currentYear);  // the year before, then this one
-QStringList dayItems(int days);          // "01" .. "09", "10" .. days
+QStringList cycleItems();               // "22" .. "45"
+QStringList monthItems();               // "01" .. "12"
+QStringList yearItems(int currentYear); // the year before, then this one
 
-// Month lengths indexed 1..12 (entry 0 unused) for the year number that the
-// year list's text reads as; February has 29 days in Gregorian leap years.
-std::array<int, 13> monthLengths(double year);
-
-// Days offered for a month text: its length when the text is a calendar
-// month 1..12, and the longest month otherwise, so nothing is lost.
-int daysForMonthText(QStringView month, const std::array<int, 13> &lengths);
-
-// The day text kept across a rebuild of the day list: a day beyond the new
-// month's end becomes its last day; anything else stays as typed.
-QString keptDayText(const QString &kept, int days);
-
-// Two digits for days and months below 10, as the lists show them.
-QString twoDigits(int n);
+// The day list rebuilt for the month and year texts, as a pick of a month
+// leaves it: the year text written as its number ("2026x" becomes "2026"),
+// the days of that month ("01" .. "09", "10" ..), February by the Gregorian
+// calendar and all 31 days for a text that names no month, and the day text
+// kept, or the month's last day when the month is shorter.
+struct DayList
+{
+    QString year;
+    QStringList days;
+    QString day;
+};
+DayList dayList(const QString &day, QStringView month, QStringView year);
 
 } // namespace velluna

@@ -4,7 +4,6 @@
 #include "form1.h"
 
 #include "accessible.h"
-#include "calc/progress.h"
 #include "input/lists.h"
 #include "resources.h"
 #include "nativewindow.h"
@@ -58,13 +57,22 @@ Form1::Form1(Clock &clock, QWidget *parent)
 
 void Form1::createControls()
 {
+    createBands();
+    // Child windows always lie in front of the window's own labels and
+    // shapes.
+    createInputStrip();
+    createPanels();
+    setUpKeyboard();
+}
+
+// Labels, shapes and images of the window, created back to front so each
+// lies over the ones before it.
+void Form1::createBands()
+{
     const QFont regular = windowFont();
     const QFont bold = windowFont(kFontSmall, true);
     const QFont boldMedium = windowFont(kFontMedium, true);
-    const QFont boldLarge = windowFont(kFontLarge, true);
 
-    // Labels, shapes and images of the window, created back to front so
-    // each lies over the ones before it.
     Shape5 = new Shape(this, layout::Shape5, kPaleLavender);
     Shape2 = new Shape(this, layout::Shape2, kPaleCyan);
     Label1 = new Label(this, layout::Label1, {}, regular);
@@ -94,11 +102,17 @@ void Form1::createControls()
     statoper = new Image(this, layout::statoper);
     Shape12 = new Shape(this, layout::Shape12, std::nullopt);
     mascheraS = new Shape(this, layout::mascheraS, kBlack);
-    Perce = new Label(this, layout::Perce, QStringLiteral("0%"), boldLarge);
+    Perce = new Label(this, layout::Perce, QStringLiteral("0%"), windowFont(kFontLarge, true));
     Perce->setForeColor(bgr(kYellowText));
+    T1b->hide();
+    T1->hide();
+    errore->hide();
+    Merror->hide();
+}
 
-    // Child windows always lie in front of the window's own labels and
-    // shapes.
+void Form1::createInputStrip()
+{
+    const QFont bold = windowFont(kFontSmall, true);
     Frame1 = new Panel(this, layout::Frame1, bgr(kWhite));
     Shape10 = new Shape(Frame1, layout::Shape10, kBlack);
     Shape9 = new Shape(Frame1, layout::Shape9, kLightYellow);
@@ -115,19 +129,27 @@ void Form1::createControls()
     Ciclo = new List(mestra, layout::Ciclo);
     Ciclo->setEditText(QStringLiteral("Combo1"));
     mestra->hide();
+}
 
+// The hidden button and focus holder, the month page, the enlarged picture
+// and the blink's timer.
+void Form1::createPanels()
+{
     Command1 = new QPushButton(QStringLiteral("Command1"), this);
+    Command1->setObjectName(QLatin1String(layout::Command1.name));
     Command1->setGeometry(layout::Command1.rect());
     Command1->setAttribute(Qt::WA_NoMousePropagation);
     Command1->hide();
     Text1 = new QLineEdit(QStringLiteral("Text1"), this);
+    Text1->setObjectName(QLatin1String(layout::Text1.name));
     Text1->setGeometry(layout::Text1.rect());
     Text1->setAttribute(Qt::WA_NoMousePropagation);
 
     Info = new Panel(this, layout::Info, bgr(kPaleLavender));
-    TESTO = new Label(Info, layout::TESTO, {}, regular, Qt::AlignLeft | Qt::AlignTop);
+    TESTO = new Label(Info, layout::TESTO, {}, windowFont(), Qt::AlignLeft | Qt::AlignTop);
     Image3 = new Image(Info, layout::Image3);
     Timer1 = new QTimer(Info);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     // A coarse timer of half a second lands on the same half-second marks as
     // the text cursor's flash, so both wake the program together.
     Timer1->setTimerType(Qt::CoarseTimer);
@@ -138,23 +160,15 @@ void Form1::createControls()
     Image2 = new Image(imgG, layout::Image2);
     Shape11 = new Shape(imgG, layout::Shape11, std::nullopt);
     imgG->hide();
+}
 
-    T1b->hide();
-    T1->hide();
-    errore->hide();
-    Merror->hide();
-
-    // Object names let tests and assistive tools find every control; the
-    // layout's controls take theirs from the layout.
-    Text1->setObjectName(QLatin1String(layout::Text1.name));
-    Command1->setObjectName(QLatin1String(layout::Command1.name));
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-
-    // Only the lists and the hidden text box take the keyboard focus; Tab
-    // runs day, month, year, cycle, then the text box.
+// Only the lists and the hidden text box take the keyboard focus; Tab runs
+// day, month, year, cycle, then the text box. Screen readers name the lists
+// and the button, and the text box says what each press produced.
+void Form1::setUpKeyboard()
+{
     for (QWidget *w : findChildren<QWidget *>()) {
-        if (!qobject_cast<QComboBox *>(w) && w != Text1 && w->parentWidget() != Giorn && w->parentWidget() != Mes
-            && w->parentWidget() != Ann && w->parentWidget() != Ciclo)
+        if (!qobject_cast<QComboBox *>(w) && w != Text1 && !qobject_cast<QComboBox *>(w->parentWidget()))
             w->setFocusPolicy(Qt::NoFocus);
     }
     setTabOrder(Giorn, Mes);
@@ -167,8 +181,7 @@ void Form1::createControls()
     Ann->setAccessibleName(QStringLiteral("Anno"));
     Ciclo->setAccessibleName(QStringLiteral("Lunghezza media del ciclo"));
     OK->setAccessibleName(QStringLiteral("Conferma"));
-    // Where every press leaves the focus: it says what the press produced.
-    Text1->setAccessibleName(QStringLiteral("Scegli la data dell'ultima mestruazione e premi Conferma."));
+    Text1->setAccessibleName(startPrompt());
 }
 
 void Form1::connectEvents()
@@ -202,27 +215,23 @@ void Form1::connectEvents()
 
 void Form1::setHeightTwips(int twips)
 {
-    m_heightTwips = twips;
     setFixedHeight(px(twips - kFrameHeight));
 }
 
-void Form1::recentre()
+void Form1::recentre(int heightTwips)
 {
     const float screenTwips = static_cast<float>(screen()->geometry().height() * kTwipsPerPixel);
-    const float top = (screenTwips - static_cast<float>(m_heightTwips)) / 2.0f;
+    const float top = (screenTwips - static_cast<float>(heightTwips)) / 2.0f;
     move(pos().x(), screen()->geometry().y() + px(top));
 }
 
 void Form1::Form_Load()
 {
-    GiorniPassati = 1;
-    GiorniTotali = 1;
     // Above all other windows for the window's whole life: Qt's
     // WindowStaysOnTopHint, given at construction, and where the window
     // system has its own call for it, that call.
     keepAboveOthers(this);
     statoper->setPicture(QStringLiteral("LINEA"));
-    PassoPerc = kPassoPerc;
     mascheraS->move(0, mascheraS->y()); // the bar starts empty
 
     Ciclo->clear();
@@ -241,12 +250,6 @@ void Form1::Form_Load()
     Ann->selectItem(1);
     PGiorni();
     Giorn->selectItem(today.day() - 1);
-    DataUM = listDate();
-}
-
-QString Form1::listDate() const
-{
-    return Giorn->currentText() + u'/' + Mes->currentText() + u'/' + Ann->currentText();
 }
 
 void Form1::Giorn_GotFocus()
@@ -267,13 +270,13 @@ void Form1::Ann_GotFocus()
 void Form1::Frame1_MouseMove()
 {
     setHeightTwips(kHeightStripHover);
-    recentre();
+    recentre(kHeightStripHover);
 }
 
 void Form1::Label4_MouseMove()
 {
     setHeightTwips(kHeightStripHover);
-    recentre();
+    recentre(kHeightStripHover);
 }
 
 void Form1::mouseMoveEvent(QMouseEvent *)

@@ -6,13 +6,11 @@
 #pragma once
 
 #include "calc/clock.h"
+#include "calc/pregnancy.h"
 #include "controls.h"
 #include "input/confirmation.h"
 
-#include <QDate>
-#include <QVariant>
 #include <QWidget>
-#include <array>
 
 class QLineEdit;
 class QPushButton;
@@ -60,6 +58,10 @@ private slots:
 
 private:
     void createControls();
+    void createBands();
+    void createInputStrip();
+    void createPanels();
+    void setUpKeyboard();
     void connectEvents();
     void Form_Load();
     void Form_MouseMove();
@@ -71,32 +73,17 @@ private:
     void MostraErrore(const QString &message);
     void Pausa(double seconds);
 
-    // Calculation.
-    void Elabora();
-    void DividiG(const QDate &date);
-    void Calcolo(QDate &M);
-    void AggiornaProgresso();
+    // A calculation's results put on screen.
+    void showResults(const Display &d);
 
-    // The window's outer height in twips, as last set, and the centring.
+    // The window's outer height in twips, and the centring for a height.
     void setHeightTwips(int twips);
-    void recentre();
-    QString listDate() const;
+    void recentre(int heightTwips);
 
     Clock &m_clock;
-    int m_heightTwips = 0;
     Confirmation m_confirmation; // holds the stage, Fase
-
-    // The pregnancy state. Unset values count as 0.
-    QVariant DataUM;        // the date as text, then the adjusted date
-    double DiffCiclo = 0;   // cycle length minus 28, in whole days
-    int GiorniTotali = 0;   // length of the pregnancy in days
-    int GiorniPassati = 0;  // days from the adjusted date to today
-    double PassoPerc = 0;   // twips of progress bar per percent
-    QString DataLunga;      // the last long date written
-    int MeseCorrente = 0;   // month of pregnancy, 9 at most
-    int Lampeggio = 0;      // 1 once the week label blinks too
-    int Conta = 0;          // blink phase 0..199
-    std::array<int, 13> GiorniMese{};
+    Pregnancy m_pregnancy;
+    int Conta = 0; // blink phase 0..199
 
     // Child windows.
     Panel *imgG;

@@ -2,8 +2,6 @@
 // The entry lists and the two-press confirmation.
 #include "form1.h"
 
-#include "calc/pregnancy.h"
-#include "input/leadingnumber.h"
 #include "input/lists.h"
 
 #include <QCoreApplication>
@@ -14,13 +12,11 @@ namespace velluna {
 
 void Form1::PGiorni()
 {
-    Ann->setEditText(leadingNumberText(Ann->currentText()));
-    GiorniMese = monthLengths(leadingNumber(Ann->currentText()));
-    const QString kept = Giorn->currentText();
+    const DayList list = dayList(Giorn->currentText(), Mes->currentText(), Ann->currentText());
+    Ann->setEditText(list.year);
     Giorn->clear();
-    const int days = daysForMonthText(Mes->currentText(), GiorniMese);
-    Giorn->addItems(dayItems(days));
-    Giorn->setEditText(keptDayText(kept, days));
+    Giorn->addItems(list.days);
+    Giorn->setEditText(list.day);
 }
 
 void Form1::Mes_Click()
@@ -46,41 +42,31 @@ EntryTexts Form1::entryTexts() const
 
 void Form1::carryOut(const Confirmation::Answer &answer)
 {
-    if (answer.panel == Confirmation::Panel::Shown) {
+    if (answer.panel == Confirmation::Panel::Shown)
         mestra->show();
-        Text1->setAccessibleName(
-            QStringLiteral("Data accettata: scegli la lunghezza media del ciclo e premi Conferma."));
-    } else if (answer.panel == Confirmation::Panel::Hidden) {
+    else if (answer.panel == Confirmation::Panel::Hidden)
         mestra->hide();
-    }
+    if (!answer.prompt.isEmpty())
+        Text1->setAccessibleName(answer.prompt); // where the press left the focus
     if (answer.message != Confirmation::Message::None) {
         MostraErrore(messageText(answer.message));
         m_confirmation.messageGone(answer);
         return;
     }
-    if (!answer.calculate)
-        return;
-    Elabora();
-    AggiornaProgresso();
-    // The focus holder says what the press produced: the probable date, and
-    // the weeks and the month unless an early stop keeps them out of sight.
-    QStringList shown;
-    if (m_heightTwips == layout::kHeightFull)
-        shown = {Settimana->caption(), Label7->caption()};
-    Text1->setAccessibleName(resultSummary(Label2->caption(), shown));
+    if (answer.calculate)
+        showResults(m_pregnancy.calculate(answer.lmp, Ciclo->currentText(), m_clock.today()));
 }
 
 void Form1::MostraErrore(const QString &message)
 {
     errore->setCaption(message);
-    Text1->setAccessibleName(message); // where the press left the focus
     T1->hide();
     T1b->hide();
     errore->show();
     Merror->show();
-    setHeightTwips(layout::kHeightMessage);
+    setHeightTwips(kHeightMessage);
     Pausa(2);
-    setHeightTwips(layout::kHeightStrip);
+    setHeightTwips(kHeightStrip);
     errore->hide();
     Merror->hide();
 }

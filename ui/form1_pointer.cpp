@@ -27,8 +27,8 @@ void Form1::Image1_MouseMove()
     Image1->setCursor(res::cursor(101));
     if (!Image1->hasPicture())
         return;
-    if (MeseCorrente > 0 && MeseCorrente < 10)
-        Image2->setPicture(QString::number(MeseCorrente), content::monthPictureName(MeseCorrente));
+    if (const auto picture = content::monthPicture(m_pregnancy.meseCorrente()))
+        Image2->setPicture(picture->resource, picture->description);
     imgG->show();
 }
 
@@ -50,12 +50,12 @@ void Form1::Timer1_Timer()
     // when something on screen changes, and at no other time.
     if (Conta == 100) {
         Posiz->setForeColor(bgr(kRed));
-        if (Lampeggio == 1)
+        if (m_pregnancy.weekBlinks())
             Settimana->setForeColor(bgr(kYellowText));
     }
     if (Conta == 0) {
         Posiz->setForeColor(bgr(kBlack));
-        if (Lampeggio == 1)
+        if (m_pregnancy.weekBlinks())
             Settimana->setForeColor(bgr(kBlack));
     }
     Conta += kBlinkStep;

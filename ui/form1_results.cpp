@@ -2,109 +2,70 @@
 // The calculation's results in the window, and the month detail page.
 #include "form1.h"
 
-#include "calc/pregnancy.h"
-#include "calc/progress.h"
 #include "content/monthdetail.h"
-#include "input/datecheck.h"
 #include "resources.h"
 
-#include <QScreen>
+#include <QLineEdit>
 
 namespace velluna {
 
 using namespace layout;
 
-void Form1::Elabora()
-{
-    DataUM = listDate();
-    DiffCiclo = cycleDifference(Ciclo->currentText());
-    const auto lmp = calendarDate(Giorn->currentText(), Mes->currentText(), Ann->currentText());
-    if (!lmp)
-        return; // the confirmation lets only calendar dates through
-    QDate adjusted = lmp->addDays(static_cast<qint64>(DiffCiclo));
-    DataUM = adjusted;
+namespace {
 
-    Info->hide();
+void setCaption(Label *label, const std::optional<QString> &caption)
+{
+    if (caption)
+        label->setCaption(*caption);
+}
+
+void setPicture(Image *image, const std::optional<content::Picture> &picture)
+{
+    if (picture)
+        image->setPicture(picture->resource, picture->description);
+}
+
+} // namespace
+
+void Form1::showResults(const Display &d)
+{
+    Info->hide(); // a month page left open closes
     T1->show();
     T1b->show();
-    setHeightTwips(kHeightFull);
-    recentre();
-    GiorniTotali = kGiorniTotali;
-
-    Label *const labels[] = {Label1, Label2, Label3};
-    for (int i = 0; i < 3; ++i) {
-        DividiG(adjusted.addDays(kBirthOffsets[i]));
-        labels[i]->setCaption(DataLunga);
-    }
-    Calcolo(adjusted);
-    DataUM = adjusted;
-}
-
-void Form1::DividiG(const QDate &date)
-{
-    DataLunga = longDate(date);
-}
-
-void Form1::Calcolo(QDate &M)
-{
-    const Status s = computeStatus(M, static_cast<int>(DiffCiclo), m_clock.today());
-    if (s.futureStop) {
-        setHeightTwips(kHeightFutureStop);
-        return;
-    }
-    GiorniPassati = s.days;
-    if (s.weekMarked) {
+    setHeightTwips(d.heightTwips);
+    recentre(d.centredForTwips);
+    Label1->setCaption(d.birthDates[0]);
+    Label2->setCaption(d.birthDates[1]);
+    Label3->setCaption(d.birthDates[2]);
+    if (d.SettimanaMarked)
         Settimana->setCursor(res::cursor(102));
-        Lampeggio = 1;
-        if (!s.weekTooltip.isEmpty())
-            Settimana->setToolTip(s.weekTooltip);
-    }
-    Settimana->setCaption(s.weekCaption);
-    DiffCiclo = -DiffCiclo;
-    M = M.addDays(static_cast<qint64>(DiffCiclo));
-
-    MeseCorrente = s.month;
-    if (s.pictureMonth != 0)
-        Image1->setPicture(QString::number(s.pictureMonth), content::monthPictureName(s.pictureMonth));
-    Trimestre->setCaption(s.trimesterCaption);
-    Label7->setCaption(s.monthCaption);
-    if (!s.monthPhrase.isEmpty())
-        Posiz->setCaption(s.monthPhrase);
-    if (s.milestoneStop) {
-        setHeightTwips(kHeightMilestoneStop);
-        return;
-    }
-    Consigli->setCaption(s.milestone);
-    note->setCaption(s.advice);
-}
-
-void Form1::AggiornaProgresso()
-{
-    const Progress p = computeProgress(GiorniPassati, GiorniTotali);
-    mascheraS->move(px(p.maskLeftTwips), mascheraS->y());
-    Perce->setCaption(p.caption);
-    Perce->setToolTip(p.countdown);
+    if (d.SettimanaTip)
+        Settimana->setToolTip(*d.SettimanaTip);
+    setCaption(Settimana, d.Settimana);
+    setPicture(Image1, d.Image1);
+    setCaption(Trimestre, d.Trimestre);
+    setCaption(Label7, d.Label7);
+    setCaption(Posiz, d.Posiz);
+    setCaption(Consigli, d.Consigli);
+    setCaption(note, d.note);
+    mascheraS->move(px(d.maskLeftTwips), mascheraS->y());
+    Perce->setCaption(d.Perce);
+    Perce->setToolTip(d.PerceTip);
+    Text1->setAccessibleName(d.Text1);
 }
 
 void Form1::Posiz_Click()
 {
-    const int month = content::monthFromCaption(Label7->caption());
-    if (month != 0) {
-        TESTO->setCaption(content::monthDetailText(month));
-        switch (content::detailPicturePlace(month)) {
-        case content::PicturePlace::Small:
+    const content::MonthPage page = content::monthPage(Label7->caption(), m_pregnancy.meseCorrente());
+    if (page.text) {
+        TESTO->setCaption(*page.text);
+        if (page.place == content::PicturePlace::Small)
             Image3->setGeometry(layout::Image3Small.rect());
-            break;
-        case content::PicturePlace::Wide:
+        else if (page.place == content::PicturePlace::Wide)
             Image3->setGeometry(layout::Image3.rect());
-            break;
-        case content::PicturePlace::Unchanged:
-            break;
-        }
         Info->show();
     }
-    if (MeseCorrente > 0 && MeseCorrente < 10)
-        Image3->setPicture(QString::number(MeseCorrente + 100), content::monthPictureName(MeseCorrente));
+    setPicture(Image3, page.picture);
 }
 
 void Form1::TESTO_Click()

@@ -4,6 +4,8 @@
 // table. Everything else converts through px().
 #pragma once
 
+#include "calc/heights.h"
+
 #include <QColor>
 #include <QRect>
 #include <cmath>
@@ -38,12 +40,12 @@ inline constexpr int kFrameHeight = 465;
 inline constexpr int kFrameWidth = 105;
 inline constexpr int kWindowWidth = 3345;
 
-inline constexpr int kHeightStripHover = 1050; // pointer over the input strip, re-centred
-inline constexpr int kHeightStrip = 1065;      // input strip only
-inline constexpr int kHeightMessage = 1335;    // input strip and the error row
-inline constexpr int kHeightMilestoneStop = 2040;
-inline constexpr int kHeightFutureStop = 2055;
-inline constexpr int kHeightFull = 7950; // every result
+using velluna::kHeightFull;
+using velluna::kHeightFutureStop;
+using velluna::kHeightMessage;
+using velluna::kHeightMilestoneStop;
+using velluna::kHeightStrip;
+using velluna::kHeightStripHover;
 
 // The blink: a phase of 0..199 steps of 5 ms, one tick per half cycle.
 inline constexpr int kBlinkStep = 100;
