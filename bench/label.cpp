@@ -19,8 +19,8 @@ int main(int argc, char *argv[])
     using namespace velluna::layout;
     window.setFixedSize(px(kWindowWidth - kFrameWidth), px(kHeightStrip - kFrameHeight));
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setStretch(88);
     font.setPixelSize(kFontSmall);

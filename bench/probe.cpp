@@ -148,7 +148,8 @@ int main(int argc, char **argv)
             kill(pid, SIGKILL);
         usleep(100000);
     }
-    const double cpu = (ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) * 1e3 + (ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) / 1e3;
+    const double cpu =
+        (ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) * 1e3 + (ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) / 1e3;
     std::printf("maxrss_kb %ld\ncpu_ms %.1f\nstatus %d\n", ru.ru_maxrss, cpu,
                 WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
     xcb_disconnect(c);

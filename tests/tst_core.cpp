@@ -13,7 +13,6 @@
 #include "input/lists.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QTest>
 #include <cmath>
 
@@ -78,14 +77,11 @@ private slots:
         QTest::newRow("today") << u"06"_s << u"12"_s << u"2026"_s << false;
         QTest::newRow("tomorrow") << u"07"_s << u"12"_s << u"2026"_s << false;
         QTest::newRow("two years back") << u"31"_s << u"12"_s << u"2024"_s << false;
-        QTest::newRow("two-digit year") << u"05"_s << u"03"_s << u"26"_s << false;
         QTest::newRow("next year") << u"05"_s << u"03"_s << u"2027"_s << false;
         QTest::newRow("month 13") << u"05"_s << u"13"_s << u"2026"_s << false;
         QTest::newRow("31 April") << u"31"_s << u"04"_s << u"2026"_s << false;
         QTest::newRow("29 February, common year") << u"29"_s << u"02"_s << u"2025"_s << false;
         QTest::newRow("empty month") << u"05"_s << QString() << u"2026"_s << false;
-        QTest::newRow("empty day") << QString() << u"03"_s << u"2026"_s << false;
-        QTest::newRow("empty year") << u"05"_s << u"03"_s << QString() << false;
         QTest::newRow("a fraction") << u"5.0"_s << u"03"_s << u"2026"_s << false;
         QTest::newRow("a sign") << u"+5"_s << u"03"_s << u"2026"_s << false;
         QTest::newRow("a letter after") << u"05"_s << u"03"_s << u"2026x"_s << false;
@@ -115,13 +111,10 @@ private slots:
         QTest::newRow("February 2100") << u"05"_s << u"02"_s << u"2100"_s << u"2100"_s << 28 << u"05"_s;
         QTest::newRow("February 2000") << u"29"_s << u"02"_s << u"2000"_s << u"2000"_s << 29 << u"29"_s;
         QTest::newRow("April keeps the 5th") << u"05"_s << u"04"_s << u"2026"_s << u"2026"_s << 30 << u"05"_s;
-        QTest::newRow("April's last day") << u"30"_s << u"04"_s << u"2026"_s << u"2026"_s << 30 << u"30"_s;
-        QTest::newRow("December") << u"31"_s << u"12"_s << u"2026"_s << u"2026"_s << 31 << u"31"_s;
         QTest::newRow("no day") << QString() << u"02"_s << u"2026"_s << u"2026"_s << 28 << QString();
         QTest::newRow("a word after the year") << u"3x"_s << u"06"_s << u"2026abc"_s << u"2026"_s << 30 << u"3x"_s;
         QTest::newRow("no year") << u"29"_s << u"02"_s << QString() << u"0"_s << 29 << u"29"_s;
         QTest::newRow("no month") << u"31"_s << u"4x"_s << u"2026"_s << u"2026"_s << 31 << u"31"_s;
-        QTest::newRow("month 13") << u"31"_s << u"13"_s << u"2026"_s << u"2026"_s << 31 << u"31"_s;
     }
     void dayList()
     {
@@ -190,26 +183,6 @@ private slots:
         QCOMPARE(answer.lmp, answer.calculate ? QDate(2026, 12, 5) : QDate());
     }
 
-    // While a message shows, other presses run. One at the first stage
-    // leaves the stage as they left it; a cycle rejected at the second
-    // stage brings the user back to the cycle. The first stage's check
-    // alone shows the panel whatever the stage.
-    void confirmationNested()
-    {
-        const EntryTexts good{u"05"_s, u"12"_s, u"2026"_s, u"28"_s};
-        Confirmation c;
-        const Confirmation::Answer rejected = c.press({u"06"_s, u"12"_s, u"2026"_s, u"28"_s}, kToday);
-        c.press(good, kToday); // inside the message: the date accepted
-        c.messageGone(rejected);
-        QCOMPARE(c.fase(), 1);
-        const Confirmation::Answer cycle = c.press({u"05"_s, u"12"_s, u"2026"_s, u"50"_s}, kToday);
-        c.press(good, kToday); // inside the message: a calculation
-        QCOMPARE(c.fase(), 0);
-        c.messageGone(cycle);
-        QCOMPARE(c.fase(), 1);
-        QCOMPARE(c.checkDate(good, kToday).panel, Confirmation::Panel::Shown);
-        QCOMPARE(c.fase(), 1);
-    }
     // What a calculation shows, control by control, for a date of the last
     // menstruation some days ago and a cycle, after an earlier calculation
     // of `before` days ago (28 days' cycle) or none. "kept": the control
@@ -230,9 +203,9 @@ private slots:
         QTest::addColumn<int>("height");
         QTest::addColumn<QString>("percent");
         QTest::addColumn<bool>("blinks");
-        const auto row = [](const char *name, int before, int daysAgo, const char *cycle, const char *week,
-                            bool marked, int tipWeek, const char16_t *month, int trimester, int picture,
-                            int milestoneWeek, int height, const char *percent, bool blinks) {
+        const auto row = [](const char *name, int before, int daysAgo, const char *cycle, const char *week, bool marked,
+                            int tipWeek, const char16_t *month, int trimester, int picture, int milestoneWeek,
+                            int height, const char *percent, bool blinks) {
             QTest::newRow(name) << before << daysAgo << cycle << week << marked << tipWeek << QString::fromUtf16(month)
                                 << trimester << picture << milestoneWeek << height << percent << blinks;
         };
@@ -247,19 +220,18 @@ private slots:
         row("second trimester", 0, 92, "28", "13 settimane e 1 giorni", true, 13, u"4° Mese", 2, 4, 14, full, "32,86%",
             true);
         row("182 days", 0, 182, "28", "26 settimane e 0 giorni", true, 26, u"6° Mese", 2, 6, 27, full, "65%", true);
-        row("third trimester", 0, 183, "28", "26 settimane e 1 giorni", true, 26, u"7° Mese", 3, 7, 27, full,
-            "65,36%", true);
+        row("third trimester", 0, 183, "28", "26 settimane e 1 giorni", true, 26, u"7° Mese", 3, 7, 27, full, "65,36%",
+            true);
         row("273 days", 0, 273, "28", "39 settimane e 0 giorni", true, 39, u"9° Mese", 3, 9, 40, full, "97,5%", true);
         row("final month", 0, 274, "28", "39 settimane e 1 giorni", true, 39, u"9° Mese Finale", 3, 0, 40, full,
             "97,86%", true);
-        row("forty weeks", 0, 280, "28", "40 settimane e 0 giorni", true, 40, u"9° Mese Finale", 3, 0, 41, full,
-            "100%", true);
+        row("forty weeks", 0, 280, "28", "40 settimane e 0 giorni", true, 40, u"9° Mese Finale", 3, 0, 41, full, "100%",
+            true);
         row("milestone stop", 60, 287, "28", "41 settimane e 0 giorni", true, 0, u"9° Mese Finale", 3, 0, -1,
             kHeightMilestoneStop, "100%", true);
         row("future stop", 60, 1, "30", "kept", false, 0, u"kept", 0, 0, -1, kHeightFutureStop, "21,43%", true);
         row("future stop first", 0, 1, "30", "kept", false, 0, u"kept", 0, 0, -1, kHeightFutureStop, "0,36%", false);
-        row("a week ahead", 0, 1, "36", "-1 settimane e 0 giorni", false, 0, u"1° Mese", 1, 1, 1, full, "-2,5%",
-            false);
+        row("a week ahead", 0, 1, "36", "-1 settimane e 0 giorni", false, 0, u"1° Mese", 1, 1, 1, full, "-2,5%", false);
         row("long cycle", 0, 40, "45.7", "3 settimane e 2 giorni", false, 0, u"2° Mese", 1, 2, 6, full, "8,21%", false);
         row("fewer weeks after more", 60, 20, "28", "2 settimane e 6 giorni", false, 0, u"1° Mese", 1, 1, 3, full,
             "7,14%", true);
@@ -296,28 +268,6 @@ private slots:
             QCOMPARE(pregnancy.meseCorrente(), month);
     }
 
-    // What the focus holder says: the probable date, and the weeks and the
-    // month while they are in sight.
-    void spokenResult()
-    {
-        QCOMPARE(Pregnancy().calculate(kToday.addDays(-2), u"28"_s, kToday).Text1,
-                 u"Probabile parto: venerdì 10 settembre 2027. 2 giorni. 1° Mese"_s);
-        QCOMPARE(Pregnancy().calculate(kToday.addDays(-287), u"28"_s, kToday).Text1,
-                 u"Probabile parto: domenica 29 novembre 2026"_s);
-        QCOMPARE(Pregnancy().calculate(kToday.addDays(-1), u"30"_s, kToday).Text1,
-                 u"Probabile parto: lunedì 13 settembre 2027"_s);
-    }
-
-    // The first day of months 0 to 10, counted from the date as entered.
-    void months()
-    {
-        const int firstDays[] = {-30, 0, 31, 61, 92, 122, 153, 183, 213, 244, 274};
-        for (int m = 0; m <= 10; ++m) {
-            QCOMPARE(monthForElapsed(firstDays[m]), m);
-            QCOMPARE(monthForElapsed(firstDays[m] - 1), m - 1);
-        }
-    }
-
     // 1 March 2027 with a cycle: the three birth dates. On the probable one
     // forty weeks are complete and the countdown ends.
     void birthDates_data()
@@ -328,12 +278,8 @@ private slots:
         QTest::addColumn<QString>("latest");
         QTest::newRow("28 days") << 28 << u"lunedì 29 novembre 2027"_s << u"lunedì 6 dicembre 2027"_s
                                  << u"lunedì 20 dicembre 2027"_s;
-        QTest::newRow("35 days") << 35 << u"lunedì 6 dicembre 2027"_s << u"lunedì 13 dicembre 2027"_s
-                                 << u"lunedì 27 dicembre 2027"_s;
         QTest::newRow("45 days") << 45 << u"giovedì 16 dicembre 2027"_s << u"giovedì 23 dicembre 2027"_s
                                  << u"giovedì 6 gennaio 2028"_s;
-        QTest::newRow("22 days") << 22 << u"martedì 23 novembre 2027"_s << u"martedì 30 novembre 2027"_s
-                                 << u"martedì 14 dicembre 2027"_s;
     }
     void birthDates()
     {
@@ -396,9 +342,7 @@ private slots:
         QTest::addColumn<QString>("picture");
         QTest::newRow("first month") << u"1° Mese"_s << 1 << 1 << P::Small << u"101"_s;
         QTest::newRow("third month") << u"3° Mese"_s << 3 << 3 << P::Wide << u"103"_s;
-        QTest::newRow("fifth month") << u"5° Mese"_s << 5 << 5 << P::Unchanged << u"105"_s;
         QTest::newRow("final month") << u"9° Mese Finale"_s << 9 << 9 << P::Unchanged << u"109"_s;
-        QTest::newRow("month 0") << u"0° Mese"_s << 0 << 0 << P::Unchanged << QString();
         QTest::newRow("before a calculation") << QString() << 0 << 0 << P::Unchanged << QString();
         QTest::newRow("no month number") << u"Mese"_s << 10 << 0 << P::Unchanged << QString();
     }
@@ -411,33 +355,6 @@ private slots:
         QCOMPARE(p.text, page ? std::optional(content::monthDetailText(page)) : std::nullopt);
         QTEST(p.place, "place");
         QTEST(p.picture ? p.picture->resource : QString(), "picture");
-    }
-
-    // Every text keeps close to the length its label was laid out for, on
-    // one line without stray blanks; the advice is numbered.
-    void textLengths()
-    {
-        // Weeks 4 to 40, the month pages' paragraphs, the advice of each trimester.
-        const QList<int> planned{95,  100, 250, 71,  45,  130, 171, 220, 121, 183, 109, 115, 219, 138, 206,
-                                 188, 210, 204, 208, 198, 169, 203, 161, 200, 171, 208, 184, 177, 197, 162,
-                                 191, 197, 154, 144, 206, 167, 185, 137, 112, 38,  125, 158, 61,  283, 126,
-                                 75,  85,  347, 162, 86,  92,  192, 102, 60,  96,  342, 84,  129, 94,  169,
-                                 48,  68,  93,  123, 85,  33,  93,  108, 80,  175, 100, 362, 100, 55,  60,
-                                 101, 197, 134, 164, 53,  213, 181, 168, 91,  203, 183, 137};
-        QStringList texts;
-        for (int week = 4; week <= 40; ++week)
-            texts << content::weekText(week);
-        for (int m = 1; m <= 9; ++m)
-            texts << content::monthParagraphs(m);
-        for (int t = 1; t <= 3; ++t)
-            texts << content::adviceParagraphs(t);
-        QCOMPARE(texts.size(), planned.size());
-        for (qsizetype i = 0; i < texts.size(); ++i) {
-            const QString &text = texts[i];
-            QVERIFY2(qAbs(text.size() - planned[i]) * 100 <= planned[i] * 15, qPrintable(text));
-            QVERIFY2(!text.contains(QRegularExpression(u"^\\s|\\s$|  |[\r\n]"_s)), qPrintable(text));
-            QVERIFY(i < 75 || text.startsWith(u"%1) "_s.arg((i - 75) % 4 + 1)));
-        }
     }
 
     // Every text as the window shows it, by its key, against the approved

@@ -5,8 +5,8 @@
 
 #include "accessible.h"
 #include "input/lists.h"
-#include "resources.h"
 #include "nativewindow.h"
+#include "resources.h"
 
 #include <QLineEdit>
 #include <QPushButton>

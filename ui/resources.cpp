@@ -118,7 +118,8 @@ QIcon icon()
         QFile file(side == 32 ? QStringLiteral(":/icon/velluna.rgba") : QStringLiteral(":/icon/velluna@2x.rgba"));
         const QByteArray pixels = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         if (pixels.size() == side * side * 4) {
-            const QImage image(reinterpret_cast<const uchar *>(pixels.constData()), side, side, QImage::Format_RGBA8888);
+            const QImage image(reinterpret_cast<const uchar *>(pixels.constData()), side, side,
+                               QImage::Format_RGBA8888);
             icon.addPixmap(QPixmap::fromImage(image));
         }
     }
