@@ -21,8 +21,10 @@
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
@@ -651,6 +653,49 @@ private slots:
         m_form.reset();
         qInfo("seed %u: %d calculations, %d presses inside a message", ok ? seed : 20261206, m_calculations, m_nested);
         QVERIFY(m_calculations > 100 && m_nested > 50);
+    }
+
+    // Every tooltip, each week's included, shows in lines no wider than
+    // sixty average characters of its font, on a Full HD screen (Qt breaks
+    // one only where it would leave the screen), with the words as set.
+    void tooltips()
+    {
+        if (QGuiApplication::primaryScreen()->size() != QSize(1920, 1080)) {
+            QTemporaryFile screen;
+            QVERIFY(screen.open());
+            screen.write(R"({"screens": [{"name": "FullHD", "width": 1920, "height": 1080, "logicalDpi": 96}]})");
+            screen.close();
+            QProcess again;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen:configfile="_s + screen.fileName());
+            again.setProcessEnvironment(env);
+            again.setProcessChannelMode(QProcess::ForwardedChannels);
+            again.start(QCoreApplication::applicationFilePath(), {u"tooltips"_s});
+            QVERIFY(again.waitForFinished(120000));
+            QCOMPARE(again.exitCode(), 0);
+            return;
+        }
+        Window &f = start(kToday);
+        const auto hover = [](QWidget *w) {
+            QHelpEvent help(QEvent::ToolTip, w->rect().center(), w->mapToGlobal(w->rect().center()));
+            QApplication::sendEvent(w, &help);
+            for (QWidget *tip : QApplication::topLevelWidgets()) {
+                auto *label = qobject_cast<QLabel *>(tip);
+                if (label && tip->isVisible() && tip->objectName() == u"qtooltip_label")
+                    return tip->width() <= 60 * QFontMetrics(tip->font()).averageCharWidth() &&
+                           label->text().replace(u'\n', u' ') == w->toolTip();
+            }
+            return false;
+        };
+        for (int weeks = 4; weeks <= 40; ++weeks) {
+            calculate(kToday.addDays(-7 * weeks));
+            QVERIFY2(hover(f.Settimana) && hover(f.Perce), qPrintable(f.Settimana->toolTip()));
+        }
+        moveTo(f.Posiz);
+        QVERIFY(hover(f.Posiz));
+        clickAt(centreOf(f.Posiz));
+        moveTo(f.TESTO);
+        QVERIFY(hover(f.TESTO));
     }
 };
 
