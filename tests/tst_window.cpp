@@ -669,10 +669,9 @@ private slots:
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen:configfile="_s + screen.fileName());
             again.setProcessEnvironment(env);
-            again.setProcessChannelMode(QProcess::ForwardedChannels);
+            again.setProcessChannelMode(QProcess::MergedChannels);
             again.start(QCoreApplication::applicationFilePath(), {u"tooltips"_s});
-            QVERIFY(again.waitForFinished(120000));
-            QCOMPARE(again.exitCode(), 0);
+            QVERIFY2(again.waitForFinished(120000) && again.exitCode() == 0, again.readAll().constData());
             return;
         }
         Window &f = start(kToday);
