@@ -70,7 +70,7 @@ const MonthParagraph kMonthParagraphs[] = {
         u"l'ospedale: non aspettare."},
     {7, u"Apre gli occhi per la prima volta e percepisce la luce che filtra attraverso la pancia."},
     {7, u"Fa capriole nel liquido amniotico."},
-    {7, u"Alla fine del settimo mese, verso la trentesima settimana, è lungo circa 40\u00A0cm e pesa 1,3\u00A0kg."},
+    {7, u"Alla fine del settimo mese, verso la trentesima settimana, è lungo circa 40\u00A0cm e pesa 1,5\u00A0kg."},
 
     {8, u"La corteccia cerebrale si sviluppa: si ritiene che il tuo bambino possa già avvertire il dolore. Le unghie "
         u"sono complete."},
@@ -78,7 +78,7 @@ const MonthParagraph kMonthParagraphs[] = {
     {8, u"Inghiotte il liquido amniotico: così allena il gusto, l'intestino e i reni. Se si muove meno o in modo "
         u"diverso, chiama subito l'ospedale, senza aspettare il giorno dopo."},
     {8,
-     u"Alla fine dell'ottavo mese, verso la trentaquattresima settimana, è lungo circa 45\u00A0cm e pesa 2,1\u00A0kg."},
+     u"Alla fine dell'ottavo mese, verso la trentaquattresima settimana, è lungo circa 45\u00A0cm e pesa 2,4\u00A0kg."},
 
     {9, u"Il cervello continua a maturare rapidamente. Sotto la pelle si accumula il grasso che lo terrà al caldo: "
         u"diventa più paffuto e perde quasi tutta la lanugine. Entro la fine del mese i polmoni saranno pronti a "

@@ -19,9 +19,9 @@ const char16_t *const kWeekTexts[] = {
     // 5
     u"Il progesterone mantiene salda e nutrita la mucosa dell'utero, dove il tuo bambino si è annidato.",
     // 6
-    u"Il tuo bambino è ancora troppo piccolo perché la pancia si noti dall'esterno. Con un'ecografia interna, cioè "
-    u"transvaginale, in queste settimane spesso si vede già battere il suo piccolo cuore: chiedi al ginecologo "
-    u"qual è il momento giusto per farla.",
+    u"Il tuo bambino è ancora troppo piccolo perché la pancia si noti. Un'ecografia interna, transvaginale, spesso "
+    u"mostra già il battito del suo cuore, ma non è un esame di routine. Entro 10 settimane fai la prima visita in "
+    u"consultorio, da un'ostetrica o dal ginecologo.",
     // 7
     u"L'embrione assume una forma umana: si abbozzano testa, braccia e gambe.",
     // 8
@@ -30,8 +30,8 @@ const char16_t *const kWeekTexts[] = {
     u"La piccola coda scompare e in poche settimane il bambino ha triplicato la sua lunghezza. La placenta cresce e si "
     u"fa spazio nell'utero.",
     // 10
-    u"Sui polpastrelli del tuo bambino cominciano a formarsi le impronte digitali e si sviluppano i muscoli del "
-    u"viso. Per l'ecografia, chiedi se è meglio arrivare con la vescica piena.",
+    u"Si formano le impronte digitali e i muscoli del viso. Prenota il test combinato (ecografia ed esame del "
+    u"sangue), da fare tra 11 e 13 settimane compiute: in diverse regioni offrono anche il NIPT.",
     // 11
     u"È grande più o meno come un fico e i suoi organi hanno già cominciato a funzionare. Il rischio di aborto "
     u"spontaneo ora si riduce molto. Un detto popolare vuole che la pancia a punta annunci un maschio: è solo una "
@@ -40,8 +40,8 @@ const char16_t *const kWeekTexts[] = {
     u"Il primo trimestre sta per finire: il tuo bambino è grande come un piccolo limone e la placenta è quasi del "
     u"tutto formata.",
     // 13
-    u"I genitali esterni del tuo bambino sono formati, anche se all'ecografia non è ancora sempre facile "
-    u"distinguerli. L'utero cresce e ora puoi sentirlo con la mano, appena sopra il pube.",
+    u"I genitali esterni sono formati e ora puoi sentire l'utero con la mano, sopra il pube. Il vaccino "
+    u"antinfluenzale, in stagione, e quello anti-COVID sono raccomandati in ogni trimestre.",
     // 14
     u"Ora è grande più o meno come una pera e i piccoli muscoli del viso gli permettono già di cambiare "
     u"espressione.",
@@ -49,8 +49,9 @@ const char16_t *const kWeekTexts[] = {
     u"Il suo udito si sviluppa: presto potrà percepire la tua voce, il battito del tuo cuore e i rumori del tuo "
     u"stomaco.",
     // 16
-    u"In queste settimane il tuo bambino cresce molto in fretta. Se fai un'ecografia, potrai vedere il profilo del "
-    u"suo viso e i suoi movimenti: scalcia, si stira, si gira e apre le manine, anche se forse non lo senti ancora.",
+    u"Il tuo bambino cresce in fretta: con un'ecografia vedresti il profilo del viso e i movimenti, anche se non li "
+    u"senti ancora. Se hai avuto il diabete in una gravidanza precedente o hai un BMI di 30 o più, tra 16 e 18 "
+    u"settimane farai la curva da carico.",
     // 17
     u"La placenta è ormai grande quanto il tuo bambino, che si esercita con i primi movimenti respiratori, anche "
     u"se nei polmoni non c'è ancora aria.",
@@ -86,11 +87,12 @@ const char16_t *const kWeekTexts[] = {
     u"I suoi movimenti diventano più bruschi, a volte mentre cerchi di dormire: riposa quando puoi di giorno. Dalla "
     u"28ª settimana addormentati sul fianco, non sulla schiena; se ti svegli supina, torna sul fianco.",
     // 28
-    u"La calma fa bene anche al bambino: se sei spesso in ansia o giù, parlane con l'ostetrica. È ora del vaccino "
-    u"dTpa contro la pertosse, in ogni gravidanza, e in stagione di quello antinfluenzale.",
+    u"Il bambino sente il tuo umore: se sei spesso in ansia o giù, parlane con l'ostetrica. È ora del vaccino dTpa "
+    u"contro la pertosse, in ogni gravidanza; se sei Rh negativa, ti proporranno l'anti-D.",
     // 29
-    u"L'utero che cresce preme sul tuo stomaco: puoi avere bruciori o sentirti sazia subito, perciò fai pasti piccoli "
-    u"e frequenti. Nelle visite si controlla che il bambino cresca bene; se sei Rh negativa, ti proporranno l'anti-D.",
+    u"L'utero che cresce preme sullo stomaco: se hai bruciori o ti senti subito sazia, fai pasti piccoli e frequenti. "
+    u"Alle visite si controlla che il bambino cresca bene. Se non hai ancora fatto il vaccino dTpa, puoi farlo fino "
+    u"a 36 settimane.",
     // 30
     u"Con l'avvicinarsi della data del parto è normale provare un po' di ansia: parlane con chi ti segue. Se hai "
     u"altri figli, invitali a parlare al fratellino o alla sorellina nella pancia.",

@@ -528,6 +528,37 @@ private slots:
         pressOk([&] { differing += compare(f, u"message"_s); });
         QVERIFY2(differing.isEmpty(), qPrintable(differing));
     }
+
+    // Every tooltip, each week's included, shows in lines no wider than
+    // sixty average characters of its font, on a Full HD screen (Qt breaks
+    // one only where it would leave the screen), with the words as set. CTest
+    // runs it on such a screen as tst_window_fullhd.
+    void tooltips()
+    {
+        if (QGuiApplication::primaryScreen()->size() != QSize(1920, 1080))
+            QSKIP("needs a Full HD screen: testdata/fullhd.json");
+        Window &f = start(kToday);
+        const auto hover = [](QWidget *w) {
+            QHelpEvent help(QEvent::ToolTip, w->rect().center(), w->mapToGlobal(w->rect().center()));
+            QApplication::sendEvent(w, &help);
+            for (QWidget *tip : QApplication::topLevelWidgets()) {
+                auto *label = qobject_cast<QLabel *>(tip);
+                if (label && tip->isVisible() && tip->objectName() == u"qtooltip_label")
+                    return tip->width() <= 60 * QFontMetrics(tip->font()).averageCharWidth()
+                           && label->text().replace(u'\n', u' ') == w->toolTip();
+            }
+            return false;
+        };
+        for (int weeks = 4; weeks <= 40; ++weeks) {
+            calculate(kToday.addDays(-7 * weeks));
+            QVERIFY2(hover(f.Settimana) && hover(f.Perce), qPrintable(f.Settimana->toolTip()));
+        }
+        moveTo(f.Posiz);
+        QVERIFY(hover(f.Posiz));
+        clickAt(centreOf(f.Posiz));
+        moveTo(f.TESTO);
+        QVERIFY(hover(f.TESTO));
+    }
 };
 
 QTEST_MAIN(TstWindow)

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace velluna {
 
@@ -20,6 +21,36 @@ void takePointer(QWidget *w)
 {
     w->setAttribute(Qt::WA_NoMousePropagation);
     w->setMouseTracking(true);
+}
+
+// A tooltip is at most about sixty characters of its font wide, as
+// desktops' own tooltips are; four of them are left to its frame and
+// margins. The line breaks take the place of spaces, so the words and their
+// order stay as set.
+constexpr int kToolTipChars = 60;
+
+QString readableLines(const QString &text, const QFont &font)
+{
+    const QFontMetricsF metrics(font);
+    const qreal width = (kToolTipChars - 4) * metrics.averageCharWidth();
+    QString lines, line;
+    for (const QString &word : text.split(u' ')) {
+        if (!line.isEmpty() && metrics.horizontalAdvance(line + u' ' + word) > width) {
+            lines += line + u'\n';
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return lines + line;
+}
+
+bool showReadableToolTip(QWidget *w, QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip || w->toolTip().isEmpty())
+        return false;
+    const QPoint at = static_cast<const QHelpEvent *>(event)->globalPos();
+    QToolTip::showText(at, readableLines(w->toolTip(), QToolTip::font()), w, {}, w->toolTipDuration());
+    return true;
 }
 
 } // namespace
@@ -45,8 +76,8 @@ void ClickTracker::doubleClick(const QMouseEvent *event, const QWidget *w)
 
 bool ClickTracker::release(const QMouseEvent *event, const QWidget *w)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton
-                       && w->rect().contains(event->position().toPoint());
+    const bool click =
+        m_pressed && event->button() == Qt::LeftButton && w->rect().contains(event->position().toPoint());
     m_pressed = false;
     return click;
 }
@@ -54,8 +85,8 @@ bool ClickTracker::release(const QMouseEvent *event, const QWidget *w)
 QFont windowFont(int pixelSize, bool bold)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     // The layout was drawn for MS Sans Serif, which sets about an eighth
     // more text on a line than the faces that stand in for it; narrowing
@@ -121,6 +152,11 @@ void Label::setUnderline(bool on)
     setFont(f);
 }
 
+bool Label::event(QEvent *event)
+{
+    return showReadableToolTip(this, event) || QLabel::event(event);
+}
+
 void Label::mousePressEvent(QMouseEvent *event)
 {
     m_click.press(event, this);
@@ -176,6 +212,11 @@ void Image::setPicture(const QString &resource, const QString &description)
     m_picture = resource;
     setAccessibleName(description);
     update();
+}
+
+bool Image::event(QEvent *event)
+{
+    return showReadableToolTip(this, event) || QWidget::event(event);
 }
 
 void Image::paintEvent(QPaintEvent *)

@@ -32,6 +32,11 @@ private:
 
 // A text label. Its caption may join paragraphs with carriage returns; the
 // caption keeps them and the label shows each as a line break.
+//
+// Tooltips are set as plain paragraphs, which Qt would show on one line as
+// wide as the screen. Labels and images show theirs in lines of a
+// comfortable reading width, in the tooltip font, while toolTip() keeps the
+// text as set: a screen reader hears it unchanged.
 class Label : public QLabel
 {
     Q_OBJECT
@@ -56,6 +61,7 @@ signals:
     void mouseMoved();
 
 protected:
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -102,6 +108,7 @@ signals:
     void mouseMoved();
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
