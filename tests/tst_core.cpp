@@ -268,6 +268,16 @@ private slots:
             QCOMPARE(pregnancy.meseCorrente(), month);
     }
 
+    // What the focus holder says: the probable date, and the weeks and the
+    // month while they are in sight.
+    void spokenResult()
+    {
+        QCOMPARE(Pregnancy().calculate(kToday.addDays(-2), u"28"_s, kToday).Text1,
+                 u"Probabile parto: venerdì 10 settembre 2027. 2 giorni. 1° Mese"_s);
+        QCOMPARE(Pregnancy().calculate(kToday.addDays(-1), u"30"_s, kToday).Text1,
+                 u"Probabile parto: lunedì 13 settembre 2027"_s);
+    }
+
     // 1 March 2027 with a cycle: the three birth dates. On the probable one
     // forty weeks are complete and the countdown ends.
     void birthDates_data()
