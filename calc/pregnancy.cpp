@@ -73,9 +73,10 @@ void Pregnancy::Elabora(QDate lmp, QStringView cycle, QDate today, Display &d)
     d.heightTwips = kHeightFull;
     d.centredForTwips = kHeightFull;
     GiorniTotali = kGiorniTotali;
-    for (int i = 0; i < 3; ++i) {
-        DividiG(adjusted.addDays(kBirthOffsets[i]));
-        d.birthDates[i] = DataLunga;
+    auto date = d.birthDates.begin();
+    for (const int offset : kBirthOffsets) {
+        DividiG(adjusted.addDays(offset));
+        *date++ = DataLunga;
     }
     Calcolo(adjusted, today, d);
 }
