@@ -11,6 +11,7 @@
 #include "content/monthdetail.h"
 #include "input/confirmation.h"
 #include "ui/form1.h"
+#include "ui/windowfont.h"
 
 #include <QTest>
 
@@ -96,5 +97,13 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstFit)
+int main(int argc, char *argv[])
+{
+    // The platform the program itself starts on.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", windowFacePlatform());
+    QApplication app(argc, argv);
+    TstFit test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_fit.moc"

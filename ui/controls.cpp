@@ -59,6 +59,7 @@ QFont windowFont(int pixelSize, bool bold)
     font.setStyleHint(QFont::SansSerif);
     if (face.narrowed)
         font.setStretch(88);
+    font.setHintingPreference(face.hinting);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;

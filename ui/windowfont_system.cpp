@@ -20,4 +20,9 @@ const WindowFace &windowFace()
     return face;
 }
 
+QByteArray windowFacePlatform()
+{
+    return {};
+}
+
 } // namespace velluna

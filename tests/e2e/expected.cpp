@@ -15,6 +15,7 @@
 //   percentage's tooltip)
 #include "content/texts.h"
 #include "ui/form1.h"
+#include "ui/windowfont.h"
 
 #include <QApplication>
 #include <QTest>
@@ -27,6 +28,8 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", windowFacePlatform());
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 2) {
