@@ -94,7 +94,7 @@ read -r tw th < <(identify -format '%w %h' "$work/expected-tip.png")
 import -window root -crop "$((tw + 40))x$((th + 60))+$((X - 20))+$Y" +repage "$work/near.png"
 convert "$work/expected-tip.png" -shave 3x3 +repage "$work/tip.png"
 found=$(compare -metric AE -fuzz 5% -subimage-search "$work/near.png" "$work/tip.png" null: 2>&1)
-[ "${found%% *}" = 0 ] && seen+=", the countdown" || { cp "$work"/*.png . ; seen+=", not the countdown ($found)"; }
+[ "${found%% *}" = 0 ] && seen+=", the countdown" || { cp "$work"/*.png . ; seen+=", not the countdown (near.png, tip.png)"; }
 
 close_window
 seen+=", $closed"
