@@ -2,10 +2,10 @@
 #include "controls.h"
 
 #include "resources.h"
+#include "windowfont.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -84,19 +84,13 @@ bool ClickTracker::release(const QMouseEvent *event, const QWidget *w)
 
 QFont windowFont(int pixelSize, bool bold)
 {
+    const WindowFace &face = windowFace();
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans")});
+    font.setFamilies(face.families);
     font.setStyleHint(QFont::SansSerif);
-    // The layout was drawn for MS Sans Serif, which sets about an eighth
-    // more text on a line than the faces that stand in for it; narrowing
-    // the stand-in keeps the advice and the month pages inside their bands.
-    // The face itself, not a fontconfig alias for it: the families list
-    // answers that without resolving aliases.
-    static const bool original =
-        QFontDatabase::families().contains(QStringLiteral("MS Sans Serif"), Qt::CaseInsensitive);
-    if (!original)
+    if (face.narrowed)
         font.setStretch(88);
+    font.setHintingPreference(face.hinting);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;

@@ -2,13 +2,17 @@
 #include "calc/clock.h"
 #include "ui/form1.h"
 #include "ui/platform.h"
+#include "ui/windowfont.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM",
-            velluna::chosenPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY")));
+    QByteArray platform =
+        velluna::chosenPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"));
+    if (platform.isEmpty())
+        platform = velluna::windowFacePlatform();
+    qputenv("QT_QPA_PLATFORM", platform);
     // The window is 216 pixels wide: drawing it through X shared memory saves
     // nothing and costs a round trip to the server on every blink.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
