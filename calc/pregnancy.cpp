@@ -53,9 +53,9 @@ int monthForElapsed(int elapsed)
     return static_cast<int>(std::floor(elapsed / 30.41666)) + 1;
 }
 
-Display Pregnancy::calculate(QDate lmp, QStringView cycle, QDate today)
+Results Pregnancy::calculate(QDate lmp, QStringView cycle, QDate today)
 {
-    Display d;
+    Results d;
     Elabora(lmp, cycle, today, d);
     AggiornaProgresso(d);
     // The focus holder says what the press produced: the probable date, and
@@ -66,7 +66,7 @@ Display Pregnancy::calculate(QDate lmp, QStringView cycle, QDate today)
     return d;
 }
 
-void Pregnancy::Elabora(QDate lmp, QStringView cycle, QDate today, Display &d)
+void Pregnancy::Elabora(QDate lmp, QStringView cycle, QDate today, Results &d)
 {
     DiffCiclo = cycleDifference(cycle);
     QDate adjusted = lmp.addDays(DiffCiclo);
@@ -86,7 +86,7 @@ void Pregnancy::DividiG(QDate R)
     DataLunga = longDate(R);
 }
 
-void Pregnancy::Calcolo(QDate &M, QDate today, Display &d)
+void Pregnancy::Calcolo(QDate &M, QDate today, Results &d)
 {
     const int days = static_cast<int>(M.daysTo(today));
     const int weeks = floorDiv(days, 7);
@@ -132,7 +132,7 @@ void Pregnancy::Calcolo(QDate &M, QDate today, Display &d)
     d.note = content::adviceText(trimester);
 }
 
-void Pregnancy::AggiornaProgresso(Display &d) const
+void Pregnancy::AggiornaProgresso(Results &d) const
 {
     const Progress p = computeProgress(GiorniPassati, GiorniTotali);
     d.Perce = p.caption;

@@ -36,7 +36,7 @@ int monthForElapsed(int elapsed);
 
 // What one calculation puts in the window, field by control. An empty field
 // leaves the control as it was: the early stops keep earlier results.
-struct Display
+struct Results
 {
     std::array<QString, 3> birthDates; // Label1, Label2, Label3
     std::optional<QString> Settimana;
@@ -64,16 +64,16 @@ class Pregnancy
 {
 public:
     // An accepted date of the last menstruation and cycle text, on `today`.
-    Display calculate(QDate lmp, QStringView cycle, QDate today);
+    Results calculate(QDate lmp, QStringView cycle, QDate today);
 
     int meseCorrente() const { return MeseCorrente; }
     bool weekBlinks() const { return Lampeggio == 1; }
 
 private:
-    void Elabora(QDate lmp, QStringView cycle, QDate today, Display &d);
+    void Elabora(QDate lmp, QStringView cycle, QDate today, Results &d);
     void DividiG(QDate R);
-    void Calcolo(QDate &M, QDate today, Display &d);
-    void AggiornaProgresso(Display &d) const;
+    void Calcolo(QDate &M, QDate today, Results &d);
+    void AggiornaProgresso(Results &d) const;
 
     int DiffCiclo = 0;     // cycle length minus 28, in whole days
     int GiorniTotali = 1;  // length of the pregnancy in days

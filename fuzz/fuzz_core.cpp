@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Confirmation::Answer answer = confirmation.press({t[0], t[1], t[2], t[3]}, today);
     if (!answer.calculate)
         return 0;
-    const Display d = Pregnancy().calculate(answer.lmp, t[3], today);
+    const Results d = Pregnancy().calculate(answer.lmp, t[3], today);
     if (d.Text1.isEmpty() || d.Perce.isEmpty() || (d.Label7 && d.Label7->front() > u'9'))
         abort();
     return 0;

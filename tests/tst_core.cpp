@@ -249,7 +249,7 @@ private slots:
         Pregnancy pregnancy;
         if (before)
             pregnancy.calculate(kToday.addDays(-before), u"28"_s, kToday);
-        const Display d = pregnancy.calculate(kToday.addDays(-daysAgo), cycle, kToday);
+        const Results d = pregnancy.calculate(kToday.addDays(-daysAgo), cycle, kToday);
         QTEST(d.Settimana.value_or(kept), "week");
         QTEST(d.SettimanaMarked, "marked");
         QCOMPARE(d.SettimanaTip, tipWeek ? std::optional(content::weekText(tipWeek)) : std::nullopt);
@@ -296,7 +296,7 @@ private slots:
         QFETCH(int, cycle);
         const QDate lmp(2027, 3, 1);
         const QDate probable = lmp.addDays(cycle - 28 + kGiorniTotali);
-        const Display d = Pregnancy().calculate(lmp, QString::number(cycle), probable);
+        const Results d = Pregnancy().calculate(lmp, QString::number(cycle), probable);
         QTEST(d.birthDates[0], "earliest");
         QTEST(d.birthDates[1], "probable");
         QTEST(d.birthDates[2], "latest");

@@ -7,7 +7,6 @@
 // at its full height; the advice and the month page run below it, and the
 // month page also ends where its picture begins.
 #include "calc/pregnancy.h"
-#include "calc/progress.h"
 #include "content/monthdetail.h"
 #include "input/confirmation.h"
 #include "ui/form1.h"
@@ -45,16 +44,15 @@ private slots:
             for (const char *name : {"Label1", "Label2", "Label3"})
                 texts[QLatin1String(name)] << longDate(today.addDays(day));
         for (int days = 0; days <= 800; ++days) {
-            for (const int cycleDiff : {-6, 17}) { // cycles of 22 and 45 days
-                const Status s = computeStatus(today.addDays(-days), cycleDiff, today);
-                texts[u"Settimana"_s] << s.weekCaption;
-                texts[u"Label7"_s] << s.monthCaption;
-                texts[u"Posiz"_s] << s.monthPhrase;
-                texts[u"Trimestre"_s] << s.trimesterCaption;
-                texts[u"Consigli"_s] << s.milestone;
-                texts[u"note"_s] << s.advice;
+            for (const QString &cycle : {u"22"_s, u"45"_s}) { // the shortest cycle and the longest
+                const Results d = Pregnancy().calculate(today.addDays(-days), cycle, today);
+                const std::pair<const char *, std::optional<QString>> shown[] = {
+                    {"Settimana", d.Settimana}, {"Label7", d.Label7},     {"Posiz", d.Posiz},
+                    {"Trimestre", d.Trimestre}, {"Consigli", d.Consigli}, {"note", d.note}};
+                for (const auto &[name, text] : shown)
+                    texts[QLatin1String(name)] << text.value_or(QString());
+                texts[u"Perce"_s] << d.Perce;
             }
-            texts[u"Perce"_s] << computeProgress(days, kGiorniTotali, QLocale(QLocale::Italian)).caption;
         }
         texts[u"errore"_s] << messageText(Confirmation::Message::Date) << messageText(Confirmation::Message::Cycle);
 
@@ -88,7 +86,8 @@ private slots:
         for (int month = 1; month <= 9; ++month) {
             // A month that leaves the picture where it was finds it at its
             // higher place at worst.
-            const bool small = content::detailPicturePlace(month) == content::PicturePlace::Small;
+            const bool small =
+                content::monthPage(u"%1° Mese"_s.arg(month), month).place == content::PicturePlace::Small;
             const QRect picture = (small ? layout::Image3Small : layout::Image3).rect();
             check(page, content::monthDetailText(month), page->parentWidget()->mapTo(&form, picture.topLeft()).y() - 1);
         }
@@ -103,6 +102,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", windowFacePlatform());
     QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     TstFit test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -74,7 +74,7 @@ private:
     void Pausa(double seconds);
 
     // A calculation's results put on screen.
-    void showResults(const Display &d);
+    void showResults(const Results &d);
 
     // The window's outer height in twips, and the centring for a height.
     void setHeightTwips(int twips);

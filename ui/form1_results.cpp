@@ -27,7 +27,7 @@ void setPicture(Image *image, const std::optional<content::Picture> &picture)
 
 } // namespace
 
-void Form1::showResults(const Display &d)
+void Form1::showResults(const Results &d)
 {
     Info->hide(); // a month page left open closes
     T1->show();
