@@ -37,7 +37,8 @@ const char16_t *const kAdvice[kTrimesters][kParagraphsPerTrimester] = {
     {
         u"1) Quanti chili prendere in tutto dipende dal tuo peso di partenza: chiedi a chi ti segue.",
         u"2) Rilassati: scarpe basse e dormire sul fianco aiutano la schiena. Se il bambino si muove meno o in modo "
-        u"diverso, chiama subito l'ospedale, senza aspettare; se perdi sangue o liquido o hai febbre a 38\u00A0°C o più, "
+        u"diverso, chiama subito l'ospedale, senza aspettare; se perdi sangue o liquido o hai febbre a 38\u00A0°C o "
+        u"più, "
         u"vacci subito.",
         u"3) Prepara la borsa per l'ospedale: vacci subito se hai contrazioni regolari prima delle 37 settimane, forte "
         u"dolore alla pancia, sotto le costole o alla testa, vista disturbata, viso o mani gonfi di colpo.",
