@@ -33,6 +33,9 @@ AllowSkipFiles off
 !define KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Velluna"
 ; The caption of Velluna's window, by which a running Velluna is found.
 !define TITLE "Velluna    ----Zebo"
+!define HWND_TOPMOST -1
+!define HWND_NOTOPMOST -2
+!define SWP_KEEP 0x13 ; SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE: only the z-order changes
 !define LICENCE "Licenza.txt"
 !define NOTICES "Licenze di terze parti.txt"
 
@@ -118,9 +121,13 @@ VIAddVersionKey /LANG=1040 "LegalCopyright" "GPL-3.0-or-later"
 Function ${UN}CloseVelluna
     FindWindow $0 "" "${TITLE}"
     ${If} $0 <> 0
+        ; Velluna keeps above all other windows: it steps behind while she
+        ; is asked, and back if she says no.
+        System::Call "user32::SetWindowPos(p r0, p ${HWND_NOTOPMOST}, i 0, i 0, i 0, i 0, i ${SWP_KEEP})"
         MessageBox MB_OKCANCEL|MB_ICONINFORMATION|MB_TOPMOST|MB_SETFOREGROUND \
             "Velluna è aperta e va chiusa per continuare: il calcolo che mostra andrà perso, ma potrai rifarlo.$\r$\n$\r$\nSeleziona OK per chiuderla e continuare, Annulla per fermarti." \
             /SD IDOK IDOK close
+        System::Call "user32::SetWindowPos(p r0, p ${HWND_TOPMOST}, i 0, i 0, i 0, i 0, i ${SWP_KEEP})"
         Push "Velluna è rimasta aperta: non è stato cambiato nulla."
         Return
     ${EndIf}
@@ -143,6 +150,7 @@ close:
         ${EndIf}
         IntOp $1 $1 + 1
         ${If} $1 >= 100 ; ten seconds
+            System::Call "user32::SetWindowPos(p r0, p ${HWND_NOTOPMOST}, i 0, i 0, i 0, i 0, i ${SWP_KEEP})"
             MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION|MB_TOPMOST|MB_SETFOREGROUND \
                 "Velluna non si è chiusa. Chiudila tu, poi seleziona 'Riprova'." /SD IDCANCEL IDRETRY retry
             Push "Velluna è ancora aperta: non è stato cambiato nulla."
