@@ -136,7 +136,8 @@ close:
     ${Do}
         FindWindow $0 "" "${TITLE}"
         ${If} $0 <> 0
-            SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=2000
+            ; Posted, not sent: a window that does not answer cannot hold the count up.
+            System::Call "user32::PostMessage(p r0, i ${WM_CLOSE}, p 0, p 0)"
         ${ElseIfNot} ${FileExists} "$INSTDIR\Velluna.exe"
             ${Break}
         ${Else}
