@@ -67,10 +67,12 @@ VIAddVersionKey /LANG=1040 "LegalCopyright" "GPL-3.0-or-later"
 !define MUI_HEADERIMAGE_BITMAP "${__FILEDIR__}\header.bmp"
 !define MUI_ABORTWARNING
 
-!define MUI_WELCOMEPAGE_TEXT "Questo programma installerà $(^NameDA) nel computer; se Velluna è già installata, la sostituisce dov'è. Se Velluna è aperta, ti chiederà il permesso di chiuderla.$\r$\n$\r$\n$_CLICK"
+!define MUI_WELCOMEPAGE_TEXT "Questo programma installerà $(^NameDA) nel computer; se Velluna è già \
+    installata, la sostituisce dov'è. Se Velluna è aperta, ti chiederà il permesso di chiuderla.$\r$\n$\r$\n$_CLICK"
 !insertmacro MUI_PAGE_WELCOME
 ; The GPL asks nothing of who only uses the program.
-!define MUI_LICENSEPAGE_TEXT_BOTTOM "Velluna è software libero: per usarla non devi accettare nulla. Per proseguire, seleziona 'Avanti'."
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "Velluna è software libero: per usarla non devi accettare nulla. \
+    Per proseguire, seleziona 'Avanti'."
 !define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
 !insertmacro MUI_PAGE_LICENSE "${__FILEDIR__}\licenza.txt"
 !define MUI_PAGE_CUSTOMFUNCTION_PRE SkipFolderOnUpdate
@@ -104,7 +106,8 @@ VIAddVersionKey /LANG=1040 "LegalCopyright" "GPL-3.0-or-later"
 !macro UseScope WHAT
     ${If} $Scope == AllUsers
         ${If} $Privileges != Admin
-            MessageBox MB_OK|MB_ICONSTOP "Per ${WHAT} Velluna per tutti gli utenti di questo computer servono i diritti di amministratore." /SD IDOK
+            MessageBox MB_OK|MB_ICONSTOP "Per ${WHAT} Velluna per tutti gli utenti di questo computer \
+                servono i diritti di amministratore." /SD IDOK
             SetErrorLevel 3
             Quit
         ${EndIf}
@@ -125,7 +128,8 @@ Function ${UN}CloseVelluna
         ; is asked, and back if she says no.
         System::Call "user32::SetWindowPos(p r0, p ${HWND_NOTOPMOST}, i 0, i 0, i 0, i 0, i ${SWP_KEEP})"
         MessageBox MB_OKCANCEL|MB_ICONINFORMATION|MB_TOPMOST|MB_SETFOREGROUND \
-            "Velluna è aperta e va chiusa per continuare: il calcolo che mostra andrà perso, ma potrai rifarlo.$\r$\n$\r$\nSeleziona OK per chiuderla e continuare, Annulla per fermarti." \
+            "Velluna è aperta e va chiusa per continuare: il calcolo che mostra andrà perso, ma potrai \
+                rifarlo.$\r$\n$\r$\nSeleziona OK per chiuderla e continuare, Annulla per fermarti." \
             /SD IDOK IDOK close
         System::Call "user32::SetWindowPos(p r0, p ${HWND_TOPMOST}, i 0, i 0, i 0, i 0, i ${SWP_KEEP})"
         Push "Velluna è rimasta aperta: non è stato cambiato nulla."
@@ -278,7 +282,8 @@ Section "Uninstall"
     ${If} $Left != ""
         DetailPrint "Non rimossi:$Left"
         MessageBox MB_OK|MB_ICONSTOP|MB_TOPMOST \
-            "Non è stato possibile rimuovere questi file:$\r$\n$Left$\r$\n$\r$\nVelluna resta tra le app installate: chiudi i programmi che li usano e disinstallala di nuovo." \
+            "Non è stato possibile rimuovere questi file:$\r$\n$Left$\r$\n$\r$\nVelluna resta tra le app \
+                installate: chiudi i programmi che li usano e disinstallala di nuovo." \
             /SD IDOK
         SetErrorLevel 2
         Abort
