@@ -15,8 +15,10 @@ Subcommands:
   rgba IN.png OUT.rgba
       Raw pixels, 8 bits each of red, green, blue and alpha, top row first:
       what the program's icon is built from without a decoder.
-  ico IN.png OUT.ico
-      Windows icon, 256 colours (8 bits per pixel) with an AND mask.
+  ico IN.png OUT.ico [MORE.png ...]
+      Windows icon: IN.png in 256 colours (8 bits per pixel) with an AND
+      mask, then each MORE.png in true colour with alpha (32 bits per pixel;
+      256 pixels and more as PNG, as Windows reads them).
 
 Pixels are read with ImageMagick's /usr/bin/convert ("rgba:-").
 """
@@ -165,12 +167,38 @@ def _icon_image(w, h, rows, bits):
     return info + palette + bytes(xor) + bytes(mask)
 
 
-def _icon_file(kind, w, h, image, colour_count, field1, field2):
-    """ICONDIR + one ICONDIRENTRY + image. kind 1 = icon, 2 = cursor."""
-    head = struct.pack("<HHH", 0, kind, 1)
-    entry = struct.pack("<BBBBHHII", w % 256, h % 256, colour_count % 256, 0,
-                        field1, field2, len(image), 6 + 16)
-    return head + entry + image
+def _icon_file(kind, images):
+    """ICONDIR + one ICONDIRENTRY per image + the images. kind 1 = icon,
+    2 = cursor; images are (w, h, data, colour_count, field1, field2)."""
+    head = struct.pack("<HHH", 0, kind, len(images))
+    offset = 6 + 16 * len(images)
+    entries = b""
+    for w, h, data, colour_count, field1, field2 in images:
+        entries += struct.pack("<BBBBHHII", w % 256, h % 256, colour_count % 256, 0,
+                               field1, field2, len(data), offset)
+        offset += len(data)
+    return head + entries + b"".join(image[2] for image in images)
+
+
+def _true_colour_image(path):
+    """A 32-bit icon image: BGRA rows bottom-up and an AND mask of the
+    transparent pixels, or the PNG file itself from 256 pixels up."""
+    w, h, rows = read_rgba(path)
+    if w >= 256:
+        with open(path, "rb") as fh:
+            return w, h, fh.read()
+    and_stride = ((w + 31) // 32) * 4
+    xor = bytearray()
+    mask = bytearray()
+    for y in reversed(range(h)):
+        mline = bytearray(and_stride)
+        for x, (r, g, b, a) in enumerate(rows[y]):
+            xor += bytes((b, g, r, a))
+            if a == 0:
+                mline[x // 8] |= 0x80 >> (x % 8)
+        mask += mline
+    info = struct.pack("<IiiHHIIiiII", 40, w, 2 * h, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
+    return w, h, info + bytes(xor) + bytes(mask)
 
 
 def cur(src, out, hot_x, hot_y):
@@ -182,14 +210,15 @@ def cur(src, out, hot_x, hot_y):
     image = _icon_image(w, h, rows, 4)
     # for a cursor, the planes and bit-count fields hold the hot spot
     with open(out, "wb") as fh:
-        fh.write(_icon_file(2, w, h, image, 16, hot_x, hot_y))
+        fh.write(_icon_file(2, [(w, h, image, 16, hot_x, hot_y)]))
 
 
-def ico(src, out):
+def ico(src, out, *more):
     w, h, rows = _quantise(src, 256)
-    image = _icon_image(w, h, rows, 8)
+    images = [(w, h, _icon_image(w, h, rows, 8), 0, 1, 8)]
+    images += [_true_colour_image(path) + (0, 1, 32) for path in more]
     with open(out, "wb") as fh:
-        fh.write(_icon_file(1, w, h, image, 0, 1, 8))
+        fh.write(_icon_file(1, images))
 
 
 def rgba(src, out):
@@ -208,7 +237,7 @@ def main(argv):
         bmp(*args)
     elif cmd == "cur" and len(args) == 4:
         cur(args[0], args[1], int(args[2]), int(args[3]))
-    elif cmd == "ico" and len(args) == 2:
+    elif cmd == "ico" and len(args) >= 2:
         ico(*args)
     elif cmd == "rgba" and len(args) == 2:
         rgba(*args)
