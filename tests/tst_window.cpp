@@ -431,6 +431,7 @@ private slots:
         for (const bool expanded : {true, false}) {
             day->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
             QVERIFY(day->state().expanded == expanded && f.Giorn->view()->isVisible() == expanded);
+            QVERIFY(day->state().editable && day->state().expandable);
         }
         enterDate(QDate(2027, 9, 26));
         QTest::keyClick(f.Ann->lineEdit(), Qt::Key_Return); // Enter confirms as a press does
@@ -525,8 +526,10 @@ private slots:
             QApplication::sendEvent(w, &help);
             for (QWidget *tip : QApplication::topLevelWidgets()) {
                 auto *label = qobject_cast<QLabel *>(tip);
+                const int average = QFontMetrics(tip->font()).averageCharWidth();
+                // A long text fills its lines rather than breaking at every word.
                 if (label && tip->isVisible() && tip->objectName() == u"qtooltip_label")
-                    return tip->width() <= 60 * QFontMetrics(tip->font()).averageCharWidth()
+                    return tip->width() <= 60 * average && (tip->width() > 45 * average || w->toolTip().size() < 60)
                            && label->text().replace(u'\n', u' ') == w->toolTip();
             }
             return false;
