@@ -432,9 +432,12 @@ private slots:
             day->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
             QVERIFY(day->state().expanded == expanded && f.Giorn->view()->isVisible() == expanded);
             QVERIFY(day->state().editable && day->state().expandable);
+            QVERIFY(day->indexOfChild(day->child(0)) == 0 && day->indexOfChild(day->child(1)) == 1);
         }
         enterDate(QDate(2027, 9, 26));
+        QCOMPARE(f.Text1->accessibleName(), startPrompt());
         QTest::keyClick(f.Ann->lineEdit(), Qt::Key_Return); // Enter confirms as a press does
+        QVERIFY(f.mestra->isVisible() && f.Text1->accessibleName().startsWith(u"Data accettata"));
         QStringList order;
         type(f.Giorn, u"26"_s);
         for (int i = 0; i < 4; ++i) {

@@ -307,15 +307,6 @@ bool isEnter(const QEvent *event)
 }
 } // namespace
 
-void List::keyPressEvent(QKeyEvent *event)
-{
-    if (isEnter(event) && !view()->isVisible()) {
-        emit enterPressed();
-        return;
-    }
-    QComboBox::keyPressEvent(event);
-}
-
 bool List::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == lineEdit() && isEnter(event) && !view()->isVisible()) {

@@ -41,7 +41,6 @@ Form1::Form1(Clock &clock, QWidget *parent)
     QPalette p = palette();
     p.setColor(QPalette::Window, bgr(kWhite));
     setPalette(p);
-    setAutoFillBackground(true);
     setMouseTracking(true);
 
     createControls();

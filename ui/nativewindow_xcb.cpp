@@ -8,6 +8,8 @@
 
 #include <xcb/xcb.h>
 
+#include <iterator>
+
 namespace velluna {
 
 namespace {
@@ -34,7 +36,8 @@ void keepOffTaskbar(QWidget *window)
     const auto id = static_cast<xcb_window_t>(window->winId());
     const xcb_atom_t states[] = {internAtom(c, "_NET_WM_STATE_SKIP_TASKBAR"),
                                  internAtom(c, "_NET_WM_STATE_SKIP_PAGER")};
-    xcb_change_property(c, XCB_PROP_MODE_APPEND, id, internAtom(c, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2, states);
+    xcb_change_property(c, XCB_PROP_MODE_APPEND, id, internAtom(c, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32,
+                        std::size(states), states);
     xcb_flush(c);
 }
 
