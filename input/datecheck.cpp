@@ -3,44 +3,39 @@
 
 #include "leadingnumber.h"
 
+#include <algorithm>
+
 namespace velluna {
 
-std::optional<int> calendarNumber(QStringView text)
+int calendarNumber(QStringView text)
 {
     const QStringView t = text.trimmed();
-    // Nine digits keep the value inside an int whatever they are.
-    if (t.isEmpty() || t.size() > 9)
-        return std::nullopt;
-    int value = 0;
-    for (const QChar c : t) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c.unicode() - u'0');
-    }
-    return value;
+    // Only ASCII digits: no sign, point, blank inside or digits of another
+    // script, which toInt() would take.
+    if (!std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return 0;
+    bool ok = false;
+    const int value = t.toInt(&ok); // too many digits for an int is no number either
+    return ok ? value : 0;
 }
 
 std::optional<QDate> calendarDate(QStringView day, QStringView month, QStringView year)
 {
-    const auto d = calendarNumber(day);
-    const auto m = calendarNumber(month);
-    const auto y = calendarNumber(year);
-    if (!d || !m || !y || !QDate::isValid(*y, *m, *d))
+    const int d = calendarNumber(day);
+    const int m = calendarNumber(month);
+    const int y = calendarNumber(year);
+    if (!QDate::isValid(y, m, d))
         return std::nullopt;
-    return QDate(*y, *m, *d);
+    return QDate(y, m, d);
 }
 
 bool lmpAccepted(QStringView day, QStringView month, QStringView year, QDate today)
 {
-    if (day.isEmpty() || month.isEmpty() || year.isEmpty())
-        return false;
+    // An empty text, or a month beyond 12, forms no calendar date either.
     const auto date = calendarDate(day, month, year);
     if (!date)
         return false;
-    if (leadingNumber(month) > 12)
-        return false;
-    const double y = leadingNumber(year);
-    if (y < today.year() - 1 || y > today.year())
+    if (date->year() < today.year() - 1 || date->year() > today.year())
         return false;
     return *date < today;
 }

@@ -12,9 +12,10 @@ namespace velluna {
 inline constexpr int kCicloMin = 22;
 inline constexpr int kCicloMax = 45;
 
-// A day, month or year text is a calendar number only when it is a whole
-// number of ASCII digits, blanks around it allowed, small enough for an int.
-std::optional<int> calendarNumber(QStringView text);
+// A day, month or year text as a whole number of ASCII digits, blanks
+// around it allowed, small enough for an int; 0, which no calendar date has,
+// for any other text.
+int calendarNumber(QStringView text);
 
 // The date that day, month and year texts denote, read day first, or nothing
 // when they form no calendar date (Gregorian, leap years included).

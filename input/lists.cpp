@@ -58,8 +58,8 @@ DayList dayList(const QString &day, QStringView month, QStringView year)
         GiorniMese[2] = 29;
     // Only picks of "01" .. "12" reach here in use; any other month text
     // offers every day, so nothing typed is lost.
-    const auto m = calendarNumber(month);
-    const int days = m && *m >= 1 && *m <= 12 ? GiorniMese[*m] : 31;
+    const int m = calendarNumber(month);
+    const int days = m >= 1 && m <= 12 ? GiorniMese[m] : 31;
     list.days = numbered(1, days, twoDigits);
     list.day = days < leadingNumber(day) ? QString::number(days) : day;
     return list;

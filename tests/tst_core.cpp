@@ -72,6 +72,7 @@ private slots:
         QTest::addColumn<QString>("year");
         QTest::addColumn<bool>("accepted");
         QTest::newRow("yesterday") << u"05"_s << u"12"_s << u"2026"_s << true;
+        QTest::newRow("nines") << u"09"_s << u"09"_s << u"2026"_s << true;
         QTest::newRow("first day of last year") << u"01"_s << u"01"_s << u"2025"_s << true;
         QTest::newRow("blanks around") << u" 5 "_s << u" 3"_s << u"2026 "_s << true;
         QTest::newRow("today") << u"06"_s << u"12"_s << u"2026"_s << false;

@@ -248,8 +248,10 @@ private slots:
             QVERIFY(qAbs(f.topTwips() - centredStrip) < layout::kTwipsPerPixel);
         }
         calculate(kToday.addDays(-100));
-        moveTo(f.Label1);
-        QVERIFY(f.OK->underline());
+        for (QWidget *control : {static_cast<QWidget *>(f.Label1), static_cast<QWidget *>(f.Image1)}) {
+            moveTo(control); // controls keep the pointer to themselves
+            QVERIFY(f.OK->underline());
+        }
         moveTo(QPoint(100, layout::px(1080))); // between the dates: the window's own background
         QVERIFY(!f.OK->underline() && f.OK->foreColor() == Qt::black);
         for (Label *closer : {f.note, f.Posiz}) {
