@@ -107,15 +107,16 @@ private slots:
         QTest::addColumn<QString>("yearAfter");
         QTest::addColumn<int>("days");
         QTest::addColumn<QString>("dayAfter");
-        QTest::newRow("February, common year") << u"31"_s << u"02"_s << u"2025"_s << u"2025"_s << 28 << u"28"_s;
         QTest::newRow("February, leap year") << u"31"_s << u"02"_s << u"2028"_s << u"2028"_s << 29 << u"29"_s;
-        QTest::newRow("February 2100") << u"05"_s << u"02"_s << u"2100"_s << u"2100"_s << 28 << u"05"_s;
         QTest::newRow("February 2000") << u"29"_s << u"02"_s << u"2000"_s << u"2000"_s << 29 << u"29"_s;
         QTest::newRow("April keeps the 5th") << u"05"_s << u"04"_s << u"2026"_s << u"2026"_s << 30 << u"05"_s;
+        QTest::newRow("April keeps its last day as typed")
+            << u"030"_s << u"04"_s << u"2026"_s << u"2026"_s << 30 << u"030"_s;
         QTest::newRow("no day") << QString() << u"02"_s << u"2026"_s << u"2026"_s << 28 << QString();
         QTest::newRow("a word after the year") << u"3x"_s << u"06"_s << u"2026abc"_s << u"2026"_s << 30 << u"3x"_s;
         QTest::newRow("no year") << u"29"_s << u"02"_s << QString() << u"0"_s << 29 << u"29"_s;
         QTest::newRow("no month") << u"31"_s << u"4x"_s << u"2026"_s << u"2026"_s << 31 << u"31"_s;
+        QTest::newRow("month 13") << u"31"_s << u"13"_s << u"2026"_s << u"2026"_s << 31 << u"31"_s;
     }
     void dayList()
     {
@@ -129,6 +130,17 @@ private slots:
         QCOMPARE(list.days.mid(8, 2), QStringList({u"09"_s, u"10"_s}));
         QCOMPARE(list.days.first() + list.days.last(), u"01"_s + QString::number(days));
         QTEST(list.day, "dayAfter");
+    }
+    // Every month of common, leap and century years has the days of Qt's
+    // Gregorian calendar.
+    void monthLengths()
+    {
+        for (const int year : {2025, 2028, 2100, 2000}) {
+            for (int month = 1; month <= 12; ++month) {
+                const DayList list = velluna::dayList({}, QString::number(month), QString::number(year));
+                QCOMPARE(list.days.size(), QDate(year, month, 1).daysInMonth());
+            }
+        }
     }
     // Every transition of the two presses: at which stage, with which texts,
     // what the press does, and the stage after it and after its message.
