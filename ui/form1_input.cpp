@@ -37,7 +37,7 @@ void Form1::Command1_Click()
 
 EntryTexts Form1::entryTexts() const
 {
-    return {Giorn->currentText(), Mes->currentText(), Ann->currentText(), Ciclo->currentText()};
+    return {Giorn->currentText(), Mes->currentText(), Ann->currentText(), Ciclo->currentText(), {}};
 }
 
 void Form1::carryOut(const Confirmation::Answer &answer)
@@ -54,7 +54,7 @@ void Form1::carryOut(const Confirmation::Answer &answer)
         return;
     }
     if (answer.calculate)
-        showResults(m_pregnancy.calculate(answer.lmp, Ciclo->currentText(), m_clock.today()));
+        showResults(m_pregnancy.calculate(answer.lmp, answer.cycle, m_clock.today()));
 }
 
 void Form1::MostraErrore(const QString &message)
