@@ -37,6 +37,11 @@ QStringList cycleItems()
     return numbered(kCicloMin, kCicloMax, plain);
 }
 
+QStringList embryoItems()
+{
+    return numbered(kEmbrioneMin, kEmbrioneMax, plain);
+}
+
 QStringList monthItems()
 {
     return numbered(1, 12, twoDigits);

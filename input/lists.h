@@ -14,6 +14,7 @@ namespace velluna {
 QStringList cycleItems();               // "22" .. "45"
 QStringList monthItems();               // "01" .. "12"
 QStringList yearItems(int currentYear); // the year before, then this one
+QStringList embryoItems();              // "2" .. "6"
 
 // The year list of a mode and the date its lists preselect: this year and
 // the last with today, or for a due date this year and the next with today
