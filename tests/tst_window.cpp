@@ -576,7 +576,8 @@ private slots:
     }
 
     // At start, with the cycle panel, after a calculation, with the enlarged
-    // picture, with the month page and with a message: a wrong colour, font,
+    // picture, with the month page, with a message, with the headings of the
+    // other two modes and with the embryo's panel: a wrong colour, font,
     // wrap, stretch or front-to-back order shows as pixels that differ.
     void render()
     {
@@ -601,6 +602,14 @@ private slots:
         differing += compare(f, u"month"_s);
         type(f.Giorn, u"32"_s);
         pressOk([&] { differing += compare(f, u"message"_s); });
+        for (const int item : {1, 2}) {
+            clickAt(centreOf(f.Label4));
+            QTest::mouseClick(f.Modo, Qt::LeftButton, {}, f.Modo->actionGeometry(f.Modo->actions().at(item)).center());
+            differing += compare(f, item == 1 ? u"duedate"_s : u"transfer"_s);
+        }
+        enterDate(QDate(2026, 8, 15));
+        pressOk();
+        differing += compare(f, u"embryo"_s);
         QVERIFY2(differing.isEmpty(), qPrintable(differing));
     }
 
