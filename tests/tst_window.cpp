@@ -482,7 +482,8 @@ private slots:
         QVERIFY(f.Modo->isVisible() && heading->state().expanded);
         QVERIFY(heading->role() == QAccessible::Button && readerName(f.Label4) == u"Ultima Mestruazione"_s);
         QStringList items;
-        QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(f.Modo);
+        QAccessibleInterface *menu = heading->child(0);
+        QVERIFY(heading->indexOfChild(menu) == 0 && menu->text(QAccessible::Name) == u"Da quale data contare"_s);
         for (int i = 0; i < menu->childCount(); ++i)
             items << menu->child(i)->text(QAccessible::Name) + u' ' + QString::number(menu->child(i)->state().checked);
         QCOMPARE(items.join(u", "), u"Ultima Mestruazione 1, Data Presunta Parto 0, Transfer Embrione 0"_s);

@@ -15,8 +15,10 @@ namespace {
 // A label reads as the text it shows, its tooltip as description. One that
 // reacts to a click ("Conferma", the month phrase, the month page) is a
 // button whose press is that click. The heading, whose click opens its menu
-// of modes, is such a button that also shows the menu and is expanded while
-// the menu is open: Qt's bridges know no button with a menu.
+// of modes, is such a button that also shows the menu, is expanded while the
+// menu is open and holds the menu as its child, where a reader finds it as it
+// finds a list's drop-down: Qt's bridges know no button with a menu, and
+// list no menu among the program's windows.
 class LabelAccessible : public QAccessibleWidget
 {
 public:
@@ -50,6 +52,16 @@ public:
             s.hasPopup = true;
         }
         return s;
+    }
+
+    int childCount() const override { return menu() ? 1 : 0; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 && menu() ? QAccessible::queryAccessibleInterface(menu()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && menu() && child->object() == menu() ? 0 : -1;
     }
 
     QStringList actionNames() const override

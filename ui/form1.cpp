@@ -125,6 +125,7 @@ void Form1::createInputStrip()
     Label4->setToolTip(modeSwitchTip());
     Modo = new QMenu(Label4);
     Modo->setObjectName(QStringLiteral("Modo"));
+    Modo->setAccessibleName(QStringLiteral("Da quale data contare"));
     auto *items = new QActionGroup(Modo);
     for (const Mode mode : kModes)
         items->addAction(Modo->addAction(modeName(mode)))->setCheckable(true);
