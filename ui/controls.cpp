@@ -318,6 +318,16 @@ bool isEnter(const QEvent *event)
 }
 } // namespace
 
+// The keyboard's keys come to the list, which has the focus and hands
+// them on to its line edit past the filter below.
+void List::keyPressEvent(QKeyEvent *event)
+{
+    if (isEnter(event) && !view()->isVisible())
+        emit enterPressed();
+    else
+        QComboBox::keyPressEvent(event);
+}
+
 bool List::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == lineEdit() && isEnter(event) && !view()->isVisible()) {
