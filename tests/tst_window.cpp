@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real window through real events: what the pointer does, the day list
 // following the month, presses inside a message's wait, early stops,
-// double-clicks, the month page, the blink and what a screen reader finds;
-// and the window as drawn, compared with reference images.
+// double-clicks, the month page, the blink, the three modes and what a screen
+// reader finds; and the window as drawn, compared with reference images.
 #include "calc/pregnancy.h"
 #include "content/monthdetail.h"
 #include "input/confirmation.h"

@@ -187,8 +187,8 @@ void Form1::createPanels()
 
 // Only the lists, the heading and the hidden text box take the keyboard
 // focus; Tab runs day, month, year, the heading, the cycle or the embryo's
-// age, then the text box. Screen readers name the lists
-// and the button, and the text box says what each press produced.
+// age, then the text box. Screen readers name the lists and the button, and
+// the text box says what each press produced.
 void Form1::setUpKeyboard()
 {
     for (QWidget *w : findChildren<QWidget *>()) {
