@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datecheck.h"
 
+#include "calc/pregnancy.h"
 #include "leadingnumber.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace velluna {
 
@@ -29,15 +31,42 @@ std::optional<QDate> calendarDate(QStringView day, QStringView month, QStringVie
     return QDate(y, m, d);
 }
 
+namespace {
+
+// In the current year or the one before, and before today.
+bool lmpAccepted(QDate date, QDate today)
+{
+    if (date.year() < today.year() - 1 || date.year() > today.year())
+        return false;
+    return date < today;
+}
+
+} // namespace
+
 bool lmpAccepted(QStringView day, QStringView month, QStringView year, QDate today)
 {
     // An empty text, or a month beyond 12, forms no calendar date either.
     const auto date = calendarDate(day, month, year);
     if (!date)
         return false;
-    if (date->year() < today.year() - 1 || date->year() > today.year())
-        return false;
-    return *date < today;
+    return lmpAccepted(*date, today);
+}
+
+std::optional<QDate> dueDateLmp(QStringView day, QStringView month, QStringView year, QDate today)
+{
+    const auto date = calendarDate(day, month, year);
+    if (!date)
+        return std::nullopt;
+    const QDate lmp = date->addDays(-kGiorniTotali);
+    return lmpAccepted(lmp, today) ? std::optional(lmp) : std::nullopt;
+}
+
+std::optional<int> embryoAge(QStringView text)
+{
+    const double age = leadingNumber(text);
+    if (age < kEmbrioneMin || age > kEmbrioneMax || age != std::floor(age))
+        return std::nullopt;
+    return static_cast<int>(age);
 }
 
 bool cycleAccepted(QStringView cycle)

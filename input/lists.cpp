@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists.h"
 
+#include "calc/pregnancy.h"
 #include "datecheck.h"
 #include "leadingnumber.h"
 
@@ -36,6 +37,11 @@ QStringList cycleItems()
     return numbered(kCicloMin, kCicloMax, plain);
 }
 
+QStringList embryoItems()
+{
+    return numbered(kEmbrioneMin, kEmbrioneMax, plain);
+}
+
 QStringList monthItems()
 {
     return numbered(1, 12, twoDigits);
@@ -44,6 +50,13 @@ QStringList monthItems()
 QStringList yearItems(int currentYear)
 {
     return {QString::number(currentYear - 1), QString::number(currentYear)};
+}
+
+ModeLists modeLists(Mode mode, QDate today)
+{
+    if (mode == Mode::DueDate)
+        return {yearItems(today.year() + 1), today.addDays(kGiorniTotali)};
+    return {yearItems(today.year()), today};
 }
 
 DayList dayList(const QString &day, QStringView month, QStringView year)

@@ -2,6 +2,9 @@
 // What the four entry lists offer, and how the day list follows the month.
 #pragma once
 
+#include "mode.h"
+
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -11,6 +14,18 @@ namespace velluna {
 QStringList cycleItems();               // "22" .. "45"
 QStringList monthItems();               // "01" .. "12"
 QStringList yearItems(int currentYear); // the year before, then this one
+QStringList embryoItems();              // "2" .. "6"
+
+// The year list of a mode and the date its lists preselect: this year and
+// the last with today, or for a due date this year and the next with today
+// + 280 days. Both preselections are rejected until she changes them, so a
+// press by mistake shows no result.
+struct ModeLists
+{
+    QStringList years;
+    QDate preselected;
+};
+ModeLists modeLists(Mode mode, QDate today);
 
 // The day list rebuilt for the month and year texts, as a pick of a month
 // leaves it: the year text written as its number ("2026x" becomes "2026"),

@@ -22,6 +22,7 @@ using namespace Qt::StringLiterals;
 Q_DECLARE_METATYPE(velluna::Confirmation::Message)
 Q_DECLARE_METATYPE(velluna::Confirmation::Panel)
 Q_DECLARE_METATYPE(velluna::content::PicturePlace)
+Q_DECLARE_METATYPE(velluna::Mode)
 
 const QDate kToday(2026, 12, 6);
 
@@ -142,58 +143,160 @@ private slots:
             }
         }
     }
-    // Every transition of the two presses: at which stage, with which texts,
-    // what the press does, and the stage after it and after its message.
+    // The year list and the date preselected in each mode, and the press
+    // that rejects the preselection until she changes it.
+    void modeLists_data()
+    {
+        QTest::addColumn<Mode>("mode");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QString>("firstYear");
+        QTest::addColumn<QDate>("preselected");
+        QTest::newRow("last menstruation") << Mode::LastPeriod << kToday << u"2025"_s << kToday;
+        QTest::newRow("due date") << Mode::DueDate << kToday << u"2026"_s << QDate(2027, 9, 12);
+        QTest::newRow("due date in January") << Mode::DueDate << QDate(2027, 1, 10) << u"2027"_s << QDate(2027, 10, 17);
+        QTest::newRow("transfer") << Mode::Transfer << kToday << u"2025"_s << kToday;
+    }
+    void modeLists()
+    {
+        QFETCH(Mode, mode);
+        QFETCH(QDate, today);
+        QFETCH(QDate, preselected);
+        const ModeLists lists = velluna::modeLists(mode, today);
+        QTEST(lists.years.first(), "firstYear");
+        QCOMPARE(lists.years.size(), 2);
+        QVERIFY(lists.years.contains(QString::number(preselected.year())));
+        QCOMPARE(lists.preselected, preselected);
+        Confirmation c;
+        c.setMode(mode);
+        const EntryTexts texts{preselected.toString(u"dd"_s), preselected.toString(u"MM"_s),
+                               preselected.toString(u"yyyy"_s), u"28"_s, u"5"_s};
+        QCOMPARE(c.press(texts, today).message, Confirmation::Message::Date);
+    }
+
+    // Every transition of the presses in each mode: at which stage, with
+    // which date and which text in the list the mode reads second (the cycle,
+    // or the embryo's age), what the press does, the stage after it and
+    // after its message, and the date of the last menstruation calculated
+    // from. The list a mode does not read holds no number.
     void confirmation_data()
     {
         using M = Confirmation::Message;
         using P = Confirmation::Panel;
+        QTest::addColumn<Mode>("mode");
         QTest::addColumn<int>("stage");
-        QTest::addColumn<QString>("day");
-        QTest::addColumn<QString>("year");
-        QTest::addColumn<QString>("cycle");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("second");
         QTest::addColumn<M>("message");
         QTest::addColumn<P>("panel");
-        QTest::addColumn<bool>("calculates");
         QTest::addColumn<int>("stageAfter");
         QTest::addColumn<int>("stageAfterMessage"); // -1: left as the press left it
+        QTest::addColumn<QString>("lmp");           // empty: no calculation
 
-        const auto row = [](const char *name, int stage, const char *day, const char *year, const char *cycle,
-                            M message, P panel, bool calculates, int stageAfter, int stageAfterMessage) {
-            QTest::newRow(name) << stage << day << year << cycle << message << panel << calculates << stageAfter
-                                << stageAfterMessage;
+        const auto row = [](const char *name, Mode mode, int stage, const char *date, const char *second, M message,
+                            P panel, int stageAfter, int stageAfterMessage, const char *lmp) {
+            QTest::newRow(name) << mode << stage << date << second << message << panel << stageAfter
+                                << stageAfterMessage << lmp;
         };
-        row("date accepted", 0, "05", "2026", "28", M::None, P::Shown, false, 1, -1);
-        row("date rejected", 0, "06", "2026", "28", M::Date, P::Unchanged, false, 0, -1);
-        row("date empty", 0, "", "2026", "28", M::Date, P::Unchanged, false, 0, -1);
-        row("cycle guard first", 0, "06", "2026", "21", M::Cycle, P::Unchanged, false, 0, -1);
-        row("shortest cycle", 1, "05", "2026", "22", M::None, P::Hidden, true, 0, -1);
-        row("longest cycle", 1, "05", "2026", "45", M::None, P::Hidden, true, 0, -1);
-        row("cycle with a word", 1, "05", "2026", "30 giorni", M::None, P::Hidden, true, 0, -1);
-        row("cycle too short", 1, "05", "2026", "21", M::Cycle, P::Unchanged, false, 1, 1);
-        row("cycle too long", 1, "05", "2026", "46", M::Cycle, P::Unchanged, false, 1, 1);
-        row("cycle no number", 1, "05", "2026", "abc", M::Cycle, P::Unchanged, false, 1, 1);
-        row("date edited behind the panel", 1, "32", "2026", "28", M::Date, P::Hidden, false, 0, -1);
-        row("date aged out", 1, "05", "2024", "28", M::Date, P::Hidden, false, 0, -1);
+        const Mode L = Mode::LastPeriod;
+        const Mode D = Mode::DueDate;
+        const Mode T = Mode::Transfer;
+        row("date accepted", L, 0, "05/12/2026", "28", M::None, P::Shown, 1, -1, "");
+        row("date rejected", L, 0, "06/12/2026", "28", M::Date, P::Unchanged, 0, -1, "");
+        row("date empty", L, 0, "/12/2026", "28", M::Date, P::Unchanged, 0, -1, "");
+        row("cycle guard first", L, 0, "06/12/2026", "21", M::Cycle, P::Unchanged, 0, -1, "");
+        row("shortest cycle", L, 1, "05/12/2026", "22", M::None, P::Hidden, 0, -1, "05/12/2026");
+        row("longest cycle", L, 1, "05/12/2026", "45", M::None, P::Hidden, 0, -1, "05/12/2026");
+        row("cycle with a word", L, 1, "05/12/2026", "30 giorni", M::None, P::Hidden, 0, -1, "05/12/2026");
+        row("cycle too short", L, 1, "05/12/2026", "21", M::Cycle, P::Unchanged, 1, 1, "");
+        row("cycle too long", L, 1, "05/12/2026", "46", M::Cycle, P::Unchanged, 1, 1, "");
+        row("cycle no number", L, 1, "05/12/2026", "abc", M::Cycle, P::Unchanged, 1, 1, "");
+        row("date edited behind the panel", L, 1, "32/12/2026", "28", M::Date, P::Hidden, 0, -1, "");
+        row("date aged out", L, 1, "05/12/2024", "28", M::Date, P::Hidden, 0, -1, "");
+        row("due date in 279 days", D, 0, "11/09/2027", "", M::None, P::Hidden, 0, -1, "05/12/2026");
+        row("due date in 280 days", D, 0, "12/09/2027", "", M::Date, P::Unchanged, 0, -1, "");
+        row("due date from last year's first day", D, 0, "08/10/2025", "", M::None, P::Hidden, 0, -1, "01/01/2025");
+        row("due date from two years back", D, 0, "07/10/2025", "", M::Date, P::Unchanged, 0, -1, "");
+        row("due date 29 February, common year", D, 0, "29/02/2027", "", M::Date, P::Unchanged, 0, -1, "");
+        row("transfer yesterday", T, 0, "05/12/2026", "", M::None, P::Shown, 1, -1, "");
+        row("transfer today", T, 0, "06/12/2026", "5", M::Date, P::Unchanged, 0, -1, "");
+        row("transfer 29 February, common year", T, 0, "29/02/2026", "5", M::Date, P::Unchanged, 0, -1, "");
+        row("embryo of 1 day", T, 1, "05/12/2026", "1", M::Embryo, P::Unchanged, 1, 1, "");
+        row("embryo of 2 days", T, 1, "05/12/2026", "2", M::None, P::Hidden, 0, -1, "19/11/2026");
+        row("embryo of 5.5 days", T, 1, "05/12/2026", "5.5", M::Embryo, P::Unchanged, 1, 1, "");
+        row("embryo of 6 days", T, 1, "05/12/2026", "6 giorni", M::None, P::Hidden, 0, -1, "15/11/2026");
+        row("embryo of 7 days", T, 1, "05/12/2026", "7", M::Embryo, P::Unchanged, 1, 1, "");
+        row("embryo of no days", T, 1, "05/12/2026", "", M::Embryo, P::Unchanged, 1, 1, "");
+        row("transfer edited behind the panel", T, 1, "32/12/2026", "5", M::Date, P::Hidden, 0, -1, "");
     }
     void confirmation()
     {
+        QFETCH(Mode, mode);
         QFETCH(int, stage);
-        QFETCH(QString, day);
-        QFETCH(QString, year);
-        QFETCH(QString, cycle);
+        QFETCH(QString, date);
+        QFETCH(QString, second);
         QFETCH(int, stageAfterMessage);
+        QFETCH(QString, lmp);
         Confirmation c;
+        c.setMode(mode);
         if (stage == 1)
-            c.press({u"01"_s, u"12"_s, u"2026"_s, u"28"_s}, kToday);
+            c.press({u"01"_s, u"12"_s, u"2026"_s, u"28"_s, u"5"_s}, kToday);
         QCOMPARE(c.fase(), stage);
-        const Confirmation::Answer answer = c.press({day, u"12"_s, year, cycle}, kToday);
+        const QStringList dmy = date.split(u'/');
+        const QString none = u"abc"_s;
+        const QString cycle = mode == Mode::LastPeriod ? second : none;
+        const QString age = mode == Mode::Transfer ? second : none;
+        const Confirmation::Answer answer = c.press({dmy[0], dmy[1], dmy[2], cycle, age}, kToday);
         QTEST(answer.message, "message");
         QTEST(answer.panel, "panel");
-        QTEST(answer.calculate, "calculates");
         QTEST(c.fase(), "stageAfter");
         QCOMPARE(answer.faseAfterMessage.value_or(-1), stageAfterMessage);
-        QCOMPARE(answer.lmp, answer.calculate ? QDate(2026, 12, 5) : QDate());
+        QCOMPARE(answer.calculate, !lmp.isEmpty());
+        QCOMPARE(answer.lmp, QDate::fromString(lmp, u"dd/MM/yyyy"_s));
+        if (answer.calculate)
+            QCOMPARE(answer.cycle, mode == Mode::LastPeriod ? second : u"28"_s);
+    }
+    // A due date or a transfer shows what the last menstruation it stands
+    // for shows with a cycle of 28 days, entered in the first mode; the
+    // probable date is the due date entered, or the transfer's + 261 days
+    // for a day-5 embryo.
+    void modeResults_data()
+    {
+        QTest::addColumn<Mode>("mode");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("age");
+        QTest::addColumn<QString>("probable");
+        QTest::newRow("due date 29 February")
+            << Mode::DueDate << u"29/02/2028"_s << QString() << u"martedì 29 febbraio 2028"_s;
+        QTest::newRow("day 5") << Mode::Transfer << u"20/03/2027"_s << u"5"_s << u"lunedì 6 dicembre 2027"_s;
+        QTest::newRow("day 3") << Mode::Transfer << u"20/03/2027"_s << u"3"_s << u"mercoledì 8 dicembre 2027"_s;
+        QTest::newRow("day 6") << Mode::Transfer << u"20/03/2027"_s << u"6"_s << u"domenica 5 dicembre 2027"_s;
+        QTest::newRow("transfer 29 February")
+            << Mode::Transfer << u"29/02/2028"_s << u"5"_s << u"giovedì 16 novembre 2028"_s;
+    }
+    void modeResults()
+    {
+        QFETCH(Mode, mode);
+        QFETCH(QString, date);
+        QFETCH(QString, age);
+        const QDate today(2028, 3, 10);
+        const QStringList dmy = date.split(u'/');
+        Confirmation c;
+        c.setMode(mode);
+        Confirmation::Answer a = c.press({dmy[0], dmy[1], dmy[2], u"abc"_s, age}, today);
+        if (mode == Mode::Transfer)
+            a = c.press({dmy[0], dmy[1], dmy[2], u"abc"_s, age}, today);
+        QVERIFY(a.calculate);
+        const Results d = Pregnancy().calculate(a.lmp, a.cycle, today);
+        QTEST(d.birthDates[1], "probable");
+
+        Confirmation first;
+        const EntryTexts lmp{a.lmp.toString(u"dd"_s), a.lmp.toString(u"MM"_s), a.lmp.toString(u"yyyy"_s), u"28"_s, {}};
+        first.press(lmp, today);
+        const Confirmation::Answer b = first.press(lmp, today);
+        const Results expected = Pregnancy().calculate(b.lmp, b.cycle, today);
+        QVERIFY(d.birthDates == expected.birthDates);
+        QCOMPARE(d.Text1, expected.Text1);
+        QCOMPARE(d.PerceTip, expected.PerceTip);
     }
 
     // What a calculation shows, control by control, for a date of the last
@@ -405,8 +508,15 @@ private slots:
         }
         add(u"message, date"_s, messageText(Confirmation::Message::Date));
         add(u"message, cycle"_s, messageText(Confirmation::Message::Cycle));
-        add(u"prompt, start"_s, startPrompt());
-        add(u"prompt, date accepted"_s, Confirmation().press({u"05"_s, u"12"_s, u"2026"_s, u"28"_s}, kToday).prompt);
+        add(u"message, embryo"_s, messageText(Confirmation::Message::Embryo));
+        for (const Mode mode : kModes) {
+            Confirmation c;
+            c.setMode(mode);
+            add(u"mode "_s + modeName(mode) + u", prompt, start"_s, startPrompt(mode));
+            add(u"mode "_s + modeName(mode) + u", prompt, date accepted"_s,
+                c.press({u"05"_s, u"12"_s, u"2026"_s, u"28"_s, u"5"_s}, kToday).prompt);
+        }
+        add(u"mode switch, tooltip"_s, modeSwitchTip());
 
         QFile file(QStringLiteral(VELLUNA_TESTDATA "/texts.txt"));
         if (qEnvironmentVariableIsSet("VELLUNA_UPDATE_REFERENCES")) {

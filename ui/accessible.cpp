@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QLineEdit>
+#include <QMenu>
 
 namespace velluna {
 
@@ -13,7 +14,11 @@ namespace {
 
 // A label reads as the text it shows, its tooltip as description. One that
 // reacts to a click ("Conferma", the month phrase, the month page) is a
-// button whose press is that click.
+// button whose press is that click. The heading, whose click opens its menu
+// of modes, is such a button that also shows the menu, is expanded while the
+// menu is open and holds the menu as its child, where a reader finds it as it
+// finds a list's drop-down: Qt's bridges know no button with a menu, and
+// list no menu among the program's windows.
 class LabelAccessible : public QAccessibleWidget
 {
 public:
@@ -41,22 +46,40 @@ public:
         QAccessible::State s = QAccessibleWidget::state();
         if (!s.invisible && label()->visibleRegion().isEmpty())
             s.offscreen = true;
+        if (const QMenu *m = menu()) {
+            s.expandable = true;
+            s.expanded = m->isVisible();
+            s.hasPopup = true;
+        }
         return s;
+    }
+
+    int childCount() const override { return menu() ? 1 : 0; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 && menu() ? QAccessible::queryAccessibleInterface(menu()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && menu() && child->object() == menu() ? 0 : -1;
     }
 
     QStringList actionNames() const override
     {
-        return label()->isClickable() ? QStringList{pressAction()} : QStringList{};
+        if (!label()->isClickable())
+            return {};
+        return menu() ? QStringList{showMenuAction(), pressAction()} : QStringList{pressAction()};
     }
 
     void doAction(const QString &action) override
     {
-        if (action == pressAction() && label()->isClickable() && label()->isEnabled())
+        if (actionNames().contains(action) && label()->isEnabled())
             emit label()->clicked();
     }
 
 private:
     Label *label() const { return static_cast<Label *>(object()); }
+    QMenu *menu() const { return label()->findChild<QMenu *>(QString(), Qt::FindDirectChildrenOnly); }
 };
 
 // An editable list is named by its accessible name ("Giorno", "Mese"...)

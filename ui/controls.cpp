@@ -148,7 +148,18 @@ void Label::setUnderline(bool on)
 
 bool Label::event(QEvent *event)
 {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        setUnderline(event->type() == QEvent::FocusIn);
     return showReadableToolTip(this, event) || QLabel::event(event);
+}
+
+void Label::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (isClickable() && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter))
+        emit clicked();
+    else
+        QLabel::keyPressEvent(event);
 }
 
 void Label::mousePressEvent(QMouseEvent *event)

@@ -31,7 +31,9 @@ private:
 };
 
 // A text label. Its caption may join paragraphs with carriage returns; the
-// caption keeps them and the label shows each as a line break.
+// caption keeps them and the label shows each as a line break. One that
+// takes the keyboard focus shows it underlined, and Space or Enter on it is
+// a click.
 //
 // Tooltips are set as plain paragraphs, which Qt would show on one line as
 // wide as the screen. Labels and images show theirs in lines of a
@@ -66,6 +68,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QString m_caption;

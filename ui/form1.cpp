@@ -8,7 +8,10 @@
 #include "nativewindow.h"
 #include "resources.h"
 
+#include <QAccessible>
+#include <QActionGroup>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -115,9 +118,27 @@ void Form1::createInputStrip()
     Frame1 = new Panel(this, layout::Frame1, bgr(kWhite));
     Shape10 = new Shape(Frame1, layout::Shape10, kBlack);
     Shape9 = new Shape(Frame1, layout::Shape9, kLightYellow);
-    Label4 = new Label(Frame1, layout::Label4, QStringLiteral("Ultima Mestruazione"), bold);
+    Label4 = new Label(Frame1, layout::Label4, modeName(Mode::LastPeriod), bold);
     Label4->setForeColor(windowTextColor());
     Label4->setBackColor(palette().color(QPalette::Base));
+    Label4->setCursor(res::cursor(101));
+    Label4->setToolTip(modeSwitchTip());
+    Modo = new QMenu(Label4);
+    Modo->setObjectName(QStringLiteral("Modo"));
+    Modo->setAccessibleName(QStringLiteral("Da quale data contare"));
+    auto *items = new QActionGroup(Modo);
+    for (const Mode mode : kModes)
+        items->addAction(Modo->addAction(modeName(mode)))->setCheckable(true);
+    Modo->actions().constFirst()->setChecked(true);
+    // A reader hears the heading's menu open and close.
+    for (const auto signal : {&QMenu::aboutToShow, &QMenu::aboutToHide}) {
+        connect(Modo, signal, this, [this] {
+            QAccessible::State expanded;
+            expanded.expanded = true;
+            QAccessibleStateChangeEvent event(Label4, expanded);
+            QAccessible::updateAccessibility(&event);
+        });
+    }
     OK = new Label(Frame1, layout::OK, QStringLiteral("Conferma"), bold);
     Giorn = new List(Frame1, layout::Giorn);
     Mes = new List(Frame1, layout::Mes);
@@ -127,6 +148,9 @@ void Form1::createInputStrip()
     Label6->setBackColor(bgr(kWhite));
     Ciclo = new List(mestra, layout::Ciclo);
     Ciclo->setEditText(QStringLiteral("Combo1"));
+    Embrione = new List(mestra, layout::Embrione);
+    Embrione->addItems(embryoItems());
+    Embrione->hide();
     mestra->hide();
 }
 
@@ -161,24 +185,29 @@ void Form1::createPanels()
     imgG->hide();
 }
 
-// Only the lists and the hidden text box take the keyboard focus; Tab runs
-// day, month, year, cycle, then the text box. Screen readers name the lists
-// and the button, and the text box says what each press produced.
+// Only the lists, the heading and the hidden text box take the keyboard
+// focus; Tab runs day, month, year, the heading, the cycle or the embryo's
+// age, then the text box. Screen readers name the lists and the button, and
+// the text box says what each press produced.
 void Form1::setUpKeyboard()
 {
     for (QWidget *w : findChildren<QWidget *>()) {
         if (!qobject_cast<QComboBox *>(w) && w != Text1 && !qobject_cast<QComboBox *>(w->parentWidget()))
             w->setFocusPolicy(Qt::NoFocus);
     }
+    Label4->setFocusPolicy(Qt::TabFocus);
     setTabOrder(Giorn, Mes);
     setTabOrder(Mes, Ann);
-    setTabOrder(Ann, Ciclo);
-    setTabOrder(Ciclo, Text1);
+    setTabOrder(Ann, Label4);
+    setTabOrder(Label4, Ciclo);
+    setTabOrder(Ciclo, Embrione);
+    setTabOrder(Embrione, Text1);
 
     Giorn->setAccessibleName(QStringLiteral("Giorno"));
     Mes->setAccessibleName(QStringLiteral("Mese"));
     Ann->setAccessibleName(QStringLiteral("Anno"));
     Ciclo->setAccessibleName(QStringLiteral("Lunghezza media del ciclo"));
+    Embrione->setAccessibleName(QStringLiteral("Giorni dell'embrione"));
     OK->setAccessibleName(QStringLiteral("Conferma"));
     Text1->setAccessibleName(startPrompt());
 }
@@ -188,10 +217,12 @@ void Form1::connectEvents()
     connect(OK, &Label::clicked, this, &Form1::OK_Click);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Mes, &QComboBox::activated, this, &Form1::Mes_Click);
+    connect(Label4, &Label::clicked, this, &Form1::Label4_Click);
+    connect(Modo, &QMenu::triggered, this, &Form1::Modo_Click);
     connect(Giorn, &List::gotFocus, this, &Form1::Giorn_GotFocus);
     connect(Mes, &List::gotFocus, this, &Form1::Mes_GotFocus);
     connect(Ann, &List::gotFocus, this, &Form1::Ann_GotFocus);
-    for (List *list : {Giorn, Mes, Ann, Ciclo})
+    for (List *list : {Giorn, Mes, Ann, Ciclo, Embrione})
         connect(list, &List::enterPressed, this, &Form1::OK_Click);
 
     connect(Frame1, &Panel::mouseMoved, this, &Form1::Frame1_MouseMove);
@@ -240,15 +271,8 @@ void Form1::Form_Load()
     setHeightTwips(kHeightStrip);
     setFixedWidth(px(kWindowWidth - kFrameWidth));
 
-    const QDate today = m_clock.today();
     Mes->addItems(monthItems());
-    Ann->addItems(yearItems(today.year()));
-    // Picking a month from code is a pick like the user's.
-    Mes->selectItem(today.month() - 1);
-    Mes_Click();
-    Ann->selectItem(1);
-    PGiorni();
-    Giorn->selectItem(today.day() - 1);
+    fillDateLists(modeLists(Mode::LastPeriod, m_clock.today()));
 }
 
 void Form1::Giorn_GotFocus()

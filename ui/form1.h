@@ -9,10 +9,12 @@
 #include "calc/pregnancy.h"
 #include "controls.h"
 #include "input/confirmation.h"
+#include "input/lists.h"
 
 #include <QWidget>
 
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTimer;
 
@@ -39,6 +41,8 @@ private slots:
     // Entry lists and confirmation.
     void Mes_Click();
     void OK_Click();
+    void Label4_Click();
+    void Modo_Click(QAction *item);
     void Command1_Click();
 
     // Month detail page.
@@ -68,6 +72,8 @@ private:
 
     // Entry lists and confirmation.
     void PGiorni();
+    void fillDateLists(const ModeLists &lists);
+    void chooseMode(Mode mode);
     EntryTexts entryTexts() const;
     void carryOut(const Confirmation::Answer &answer);
     void MostraErrore(const QString &message);
@@ -96,6 +102,8 @@ private:
     List *Mes;
     List *Giorn;
     List *Ciclo;
+    List *Embrione;
+    QMenu *Modo; // the heading's menu of the three modes
     // Labels, shapes and images.
     Label *Perce;
     Shape *mascheraS;

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTimer>
 
 namespace velluna {
@@ -17,6 +18,53 @@ void Form1::PGiorni()
     Giorn->clear();
     Giorn->addItems(list.days);
     Giorn->setEditText(list.day);
+}
+
+// The year list of the mode, and its date preselected.
+void Form1::fillDateLists(const ModeLists &lists)
+{
+    const QDate d = lists.preselected;
+    Ann->clear();
+    Ann->addItems(lists.years);
+    // Picking a month from code is a pick like the user's.
+    Mes->selectItem(d.month() - 1);
+    Mes_Click();
+    Ann->selectItem(lists.years.indexOf(QString::number(d.year())));
+    PGiorni();
+    Giorn->selectItem(d.day() - 1);
+}
+
+// The heading opens its menu under itself, the current mode's item
+// ready for the keyboard.
+void Form1::Label4_Click()
+{
+    Modo->popup(Label4->mapToGlobal(QPoint(0, Label4->height())));
+    Modo->setActiveAction(Modo->actions().at(static_cast<int>(m_confirmation.mode())));
+}
+
+void Form1::Modo_Click(QAction *item)
+{
+    chooseMode(kModes.at(Modo->actions().indexOf(item)));
+}
+
+// Any mode chosen, the current one too, starts again at its date: the
+// heading names it, the lists offer and preselect its dates, the panel goes
+// and the window shows the input strip alone. Nothing is calculated.
+void Form1::chooseMode(Mode mode)
+{
+    m_confirmation.setMode(mode);
+    Label4->setCaption(modeName(mode));
+    fillDateLists(modeLists(mode, m_clock.today()));
+    const bool transfer = mode == Mode::Transfer;
+    Label6->setCaption(transfer ? QStringLiteral("Giorni dell'Embrione") : QStringLiteral("Lunghezza Media Ciclo"));
+    Ciclo->setVisible(!transfer);
+    Embrione->setVisible(transfer);
+    Embrione->setEditText(QStringLiteral("5"));
+    mestra->hide();
+    Label4->setEnabled(true);
+    Text1->setAccessibleName(startPrompt(mode));
+    setHeightTwips(kHeightStrip);
+    Giorn->setFocus();
 }
 
 void Form1::Mes_Click()
@@ -37,7 +85,8 @@ void Form1::Command1_Click()
 
 EntryTexts Form1::entryTexts() const
 {
-    return {Giorn->currentText(), Mes->currentText(), Ann->currentText(), Ciclo->currentText()};
+    return {Giorn->currentText(), Mes->currentText(), Ann->currentText(), Ciclo->currentText(),
+            Embrione->currentText()};
 }
 
 void Form1::carryOut(const Confirmation::Answer &answer)
@@ -46,6 +95,8 @@ void Form1::carryOut(const Confirmation::Answer &answer)
         mestra->show();
     else if (answer.panel == Confirmation::Panel::Hidden)
         mestra->hide();
+    // While the panel covers the heading, the heading is out of reach.
+    Label4->setEnabled(mestra->isHidden());
     if (!answer.prompt.isEmpty())
         Text1->setAccessibleName(answer.prompt); // where the press left the focus
     if (answer.message != Confirmation::Message::None) {
@@ -54,7 +105,7 @@ void Form1::carryOut(const Confirmation::Answer &answer)
         return;
     }
     if (answer.calculate)
-        showResults(m_pregnancy.calculate(answer.lmp, Ciclo->currentText(), m_clock.today()));
+        showResults(m_pregnancy.calculate(answer.lmp, answer.cycle, m_clock.today()));
 }
 
 void Form1::MostraErrore(const QString &message)

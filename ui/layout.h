@@ -97,8 +97,9 @@ inline constexpr Geometry Label4{"Label4", 120, 0, 1935, 255};
 inline constexpr Geometry Shape9{"Shape9", 2160, 260, 975, 255};
 inline constexpr Geometry Shape10{"Shape10", 2180, 275, 975, 255};
 
-// Inside the cycle panel.
+// Inside the panel of the cycle, or of the embryo's age in its place.
 inline constexpr Geometry Ciclo{"Ciclo", 840, 240, 615, 315};
+inline constexpr Geometry Embrione{"Embrione", 840, 240, 615, 315};
 inline constexpr Geometry Label6{"Label6", 0, 0, 2055, 255};
 
 // Inside the enlarged picture.

@@ -7,7 +7,9 @@
 # this script works them out with its own date arithmetic (birth dates,
 # weeks, month, percentage with a decimal comma, the countdown in the
 # percentage's tooltip) and e2e_expected draws them without computing
-# anything, and the program ending with status 0 when the window is closed.
+# anything, the same results from the due date with the mode chosen by the
+# pointer and from a transfer chosen by the keyboard alone, and the program
+# ending with status 0 when the window is closed.
 # Usage: wine.sh PATH-TO-Velluna.exe PATH-TO-e2e_expected.exe
 set -uo pipefail
 exe=${1:?usage: wine.sh Velluna.exe e2e_expected.exe}
@@ -51,6 +53,17 @@ args=(Giorn="$day" Mes="$month" Ann="$year"
 printf 'expected %s\n' "${args[@]}"
 out=$(wine "$expected_exe" "$(winepath -w "$work/expected.png")" "${args[@]}" | tr -d '\r') \
     || { echo "FAIL: e2e_expected did not run"; exit 1; }
+# The same pregnancy from its due date, and from the transfer of a day-5
+# embryo 19 days after the last menstruation: the same results under the
+# mode's heading, with the date entered in the lists.
+due=$(date -d "$lmp 12:00 280 days" +'%d %m %Y')
+transfer=$(date -d "$lmp 12:00 19 days" +'%d %m %Y')
+expect_mode() { # STEM HEADING DAY MONTH YEAR
+    wine "$expected_exe" "$(winepath -w "$work/$1.png")" "${args[@]}" Label4="$2" Giorn="$3" Mes="$4" Ann="$5" \
+        >/dev/null || { echo "FAIL: e2e_expected did not run"; exit 1; }
+}
+expect_mode due "Data Presunta Parto" $due
+expect_mode transfer "Transfer Embrione" $transfer
 caption=$(sed -n 's/^Caption: //p' <<<"$out")
 read -r px py pw ph <<<"$(sed -n 's/^Perce: //p' <<<"$out")"
 
@@ -67,14 +80,19 @@ seen+=", $(placement "$caption") $(states)"
 # Exactly the expected window in one of the blink's two colourings, and
 # there the percentage as this script writes it.
 differing() { compare -metric AE "$@" null: 2>&1; }
-for _ in 1 2 3; do
-    import -window "$win" "$work/shown.png"
-    shown=$(differing "$work/shown.png" "$work/expected.png")
-    blink=$(differing "$work/shown.png" "$work/expected-blink.png")
-    [ "$shown" = 0 ] || [ "$blink" = 0 ] && break
-    sleep 0.3
-done
-if [ "$shown" = 0 ] || [ "$blink" = 0 ]; then
+# Whether the window is exactly STEM.png or STEM-blink.png; sets `shown` and
+# `blink` to the pixels that differ from each.
+looks_like() {
+    for _ in 1 2 3; do
+        import -window "$win" "$work/shown.png"
+        shown=$(differing "$work/shown.png" "$work/$1.png")
+        blink=$(differing "$work/shown.png" "$work/$1-blink.png")
+        [ "$shown" = 0 ] || [ "$blink" = 0 ] && return 0
+        sleep 0.3
+    done
+    return 1
+}
+if looks_like expected; then
     seen+=", the expected window"
 else
     cp "$work"/*.png .
@@ -96,7 +114,27 @@ convert "$work/expected-tip.png" -shave 3x3 +repage "$work/tip.png"
 found=$(compare -metric AE -fuzz 5% -subimage-search "$work/near.png" "$work/tip.png" null: 2>&1)
 [ "${found%% *}" = 0 ] && seen+=", the countdown" || { cp "$work"/*.png . ; seen+=", not the countdown (near.png, tip.png)"; }
 
+# The due date: the mode chosen by the pointer, the date typed, Enter.
+xdotool mousemove 1000 700
+choose_by_pointer 50
+read -r d m y <<<"$due"
+keys_in "$d" "$m" "$y"
+eventually bash -c "xwininfo -id $win | grep -q 'Height: 499'"
+xdotool mousemove 1000 700
+sleep 0.5
+looks_like due && seen+=", from the due date" || { cp "$work"/*.png . ; seen+=", not from the due date (shown.png, due*.png)"; }
+# The transfer by the keyboard alone: the mode, the date, Enter, Shift+Tab
+# back to the embryo's age (5 as proposed), Enter.
+choose_by_keys Down
+read -r d m y <<<"$transfer"
+keys_in "$d" "$m" "$y"
+xdotool sleep 0.5 key shift+Tab Return
+eventually bash -c "xwininfo -id $win | grep -q 'Height: 499'"
+sleep 0.5
+looks_like transfer && seen+=", from the transfer" || { cp "$work"/*.png . ; seen+=", not from the transfer (shown.png, transfer*.png)"; }
+
 close_window
 seen+=", $closed"
-expected="216x40 ABOVE SKIP_TASKBAR, 499 at 119 ABOVE SKIP_TASKBAR, the expected window, $percent, the countdown, status 0"
+expected="216x40 ABOVE SKIP_TASKBAR, 499 at 119 ABOVE SKIP_TASKBAR, the expected window, $percent, the countdown"
+expected+=", from the due date, from the transfer, status 0"
 [ "$seen" = "$expected" ] && echo "PASS: $seen" || { echo "FAIL: $seen, expected $expected"; exit 1; }

@@ -35,6 +35,37 @@ calculate() {
     eventually bash -c "xwininfo -id $win | grep -q 'Height: 499'"
 }
 
+# Chooses a mode from the heading's menu with the pointer: the first touch of
+# the heading shrinks the window to the strip, (1050 - 465) / 15 pixels, and
+# centres it; a click on the heading where it is then opens the menu under
+# it, and a click Y pixels below the window's top picks an item (about 28 the
+# first, 50 the second, 70 the third, in Qt's and in Windows' menus).
+choose_by_pointer() {
+    xdotool mousemove --window "$win" 60 8
+    eventually bash -c "xwininfo -id $win | grep -q 'Height: 39'"
+    xdotool mousemove --window "$win" 60 8 click 1 sleep 0.5 mousemove --window "$win" 40 "$1" click 1
+    eventually bash -c "xwininfo -id $win | grep -q 'Height: 40'"
+}
+
+# Chooses a mode by the keyboard alone: Shift+Tab from the focus holder,
+# where every press leaves the focus, to the heading, Space opens its menu at
+# the current mode, the KEYS move, Enter picks.
+choose_by_keys() {
+    xdotool key shift+Tab space sleep 0.5 key "$@" Return
+    eventually bash -c "xwininfo -id $win | grep -q 'Height: 40'"
+}
+
+# Types each TEXT over the text of the focused list, Tab between them and
+# Enter after the last, which presses "Conferma".
+keys_in() {
+    local i
+    for ((i = 1; i <= $#; i++)); do
+        [ "$i" = 1 ] || xdotool key Tab
+        xdotool key ctrl+a type --delay 50 "${!i}"
+    done
+    xdotool key Return
+}
+
 # The window's height and the top of its frame: centred on a 768-pixel
 # screen it is at (768 * 15 - 7950) / 2 / 15. The frame's height above the
 # client area is the window manager's, unless given: under Wine the program
