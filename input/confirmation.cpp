@@ -124,6 +124,11 @@ QString modeSwitchTip()
         "dell'embrione.");
 }
 
+QString secondListCaption(Mode mode)
+{
+    return mode == Mode::Transfer ? QStringLiteral("Giorni dell'Embrione") : QStringLiteral("Lunghezza Media Ciclo");
+}
+
 QString messageText(Confirmation::Message message)
 {
     switch (message) {

@@ -20,4 +20,8 @@ QString modeName(Mode mode);
 // The tooltip of the heading, which switches the mode.
 QString modeSwitchTip();
 
+// The caption over the list the mode asks for at the second press: the
+// cycle's length, or the embryo's age for a transfer.
+QString secondListCaption(Mode mode);
+
 } // namespace velluna

@@ -517,6 +517,8 @@ private slots:
                 c.press({u"05"_s, u"12"_s, u"2026"_s, u"28"_s, u"5"_s}, kToday).prompt);
         }
         add(u"mode switch, tooltip"_s, modeSwitchTip());
+        for (const Mode mode : kModes)
+            add(u"mode "_s + modeName(mode) + u", second list"_s, secondListCaption(mode));
 
         QFile file(QStringLiteral(VELLUNA_TESTDATA "/texts.txt"));
         if (qEnvironmentVariableIsSet("VELLUNA_UPDATE_REFERENCES")) {

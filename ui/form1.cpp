@@ -144,7 +144,7 @@ void Form1::createInputStrip()
     Mes = new List(Frame1, layout::Mes);
     Ann = new List(Frame1, layout::Ann);
     mestra = new Panel(Frame1, layout::mestra, QPalette().color(QPalette::HighlightedText));
-    Label6 = new Label(mestra, layout::Label6, QStringLiteral("Lunghezza Media Ciclo"), bold);
+    Label6 = new Label(mestra, layout::Label6, secondListCaption(Mode::LastPeriod), bold);
     Label6->setBackColor(bgr(kWhite));
     Ciclo = new List(mestra, layout::Ciclo);
     Ciclo->setEditText(QStringLiteral("Combo1"));

@@ -56,7 +56,7 @@ void Form1::chooseMode(Mode mode)
     Label4->setCaption(modeName(mode));
     fillDateLists(modeLists(mode, m_clock.today()));
     const bool transfer = mode == Mode::Transfer;
-    Label6->setCaption(transfer ? QStringLiteral("Giorni dell'Embrione") : QStringLiteral("Lunghezza Media Ciclo"));
+    Label6->setCaption(secondListCaption(mode));
     Ciclo->setVisible(!transfer);
     Embrione->setVisible(transfer);
     Embrione->setEditText(QStringLiteral("5"));
